@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds every preset and runs every test: the native build, the native build
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
+# with its unit tests, INI probe and end-to-end scenarios under Wine.
+# Installs g++, CMake, GoogleTest, mingw-w64 and Wine when they are missing;
+# a tool that cannot be had fails the run, it is never skipped.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/tools.sh
+ensure_tools tests
+ensure_tools windows
+
+jobs=$(nproc 2>/dev/null || echo 2)
+for preset in native sanitize windows; do
+  echo "== $preset =="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset"
+done

@@ -1,0 +1,12 @@
+// ordovan: starts up to eleven programs or documents one after another, as a
+// chain read from an INI file, with a time-stamped line and a pause for each.
+
+#include "console/output.h"
+#include "main/program_flow.h"
+#include "platform/platform.h"
+
+int main(int argc, char** argv) {
+  platform::StartUp(argc, argv);
+  InitStandardOutput();
+  RunProgram();
+}

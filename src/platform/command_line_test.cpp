@@ -1,0 +1,83 @@
+#include "platform/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FirstArgumentOfCommandLine, SplitsLikeTheProgramsOwnStartUpCode) {
+  struct Case { const char* line; const char* argument; };
+  const Case cases[] = {
+      {"ordovan.exe", ""},
+      {"ordovan.exe   ", ""},
+      {"ordovan.exe night.ini", "night.ini"},
+      {"ordovan.exe\tnight.ini more.ini", "night.ini"},
+      {"\"C:\\Program Files\\ordovan.exe\" night.ini", "night.ini"},
+      {"ordovan.exe \"my chains\\night shift.ini\"", "my chains\\night shift.ini"},
+      {"ordovan.exe a\"b c\"d\"e\" f", "ab cde"},
+      {"ordovan.exe \"unclosed name", "unclosed name"},
+      {"ordovan.exe \"\"", ""},
+      {"ordovan.exe \"\" night.ini", "night.ini"},
+      {"ordovan.exe \"\"  \"\"night.ini", "night.ini"},
+      {"ordovan.exe sub\\night.ini", "sub\\night.ini"},
+      {"ordovan.exe back\\\"slash\"", "back\\slash"},
+      {"ordovan.exe D:\\chains\\a.ini", "D:\\chains\\a.ini"},
+      {"ordovan.exe \x01\x1Fx\x7F\xA0y", "x\x7F\xA0y"},
+      {"\"\" ordovan.exe night.ini", "night.ini"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FirstArgumentOfCommandLine(c.line), c.argument) << "line: " << c.line;
+  }
+}
+
+TEST(FirstArgumentOfCommandLine, CutsTheArgumentTo4096Bytes) {
+  std::string name(5000, 'n');
+  EXPECT_EQ(FirstArgumentOfCommandLine("ordovan.exe \"" + name + "\" x"), name.substr(0, 4096));
+}
+
+TEST(FirstArgumentOfArgv, SkipsEmptyArgumentsAndCuts) {
+  std::string longName(4100, 'a');
+  char program[] = "ordovan", empty[] = "", name[] = "sub/night.ini", other[] = "x";
+  char* withEmpty[] = {program, empty, name, other};
+  EXPECT_EQ(FirstArgumentOfArgv(4, withEmpty), "sub/night.ini");
+  char* none[] = {program, empty};
+  EXPECT_EQ(FirstArgumentOfArgv(2, none), "");
+  EXPECT_EQ(FirstArgumentOfArgv(1, none), "");
+  char* longOne[] = {program, longName.data()};
+  EXPECT_EQ(FirstArgumentOfArgv(2, longOne), longName.substr(0, 4096));
+}
+
+TEST(SplitAfterLastSeparator, KeepsTheSeparatorOnTheDirectory) {
+  struct Case { const char* path; const char* directory; const char* file; };
+  const Case cases[] = {
+      {"C:\\Tools\\chain.exe", "C:\\Tools\\", "chain.exe"},
+      {"C:chain.exe", "C:", "chain.exe"},
+      {"chain.exe", "", "chain.exe"},
+      {"C:\\Tools/sub/chain.exe", "C:\\", "Tools/sub/chain.exe"},
+      {"\\\\server\\share\\", "\\\\server\\share\\", ""},
+      {"", "", ""},
+  };
+  for (const Case& c : cases) {
+    SplitPath split = SplitAfterLastSeparator(c.path, "\\:");
+    EXPECT_EQ(split.directory, c.directory) << c.path;
+    EXPECT_EQ(split.fileName, c.file) << c.path;
+  }
+  EXPECT_EQ(SplitAfterLastSeparator("/opt/ordovan/bin/ordovan", "/").directory,
+            "/opt/ordovan/bin/");
+}
+
+TEST(SplitAfterLastSeparator, TrailBytesOfDoubleByteCharactersAreNoSeparators) {
+  bool leadBytes[256] = {};
+  for (int b = 0x81; b <= 0x9F; ++b) leadBytes[b] = true;
+  for (int b = 0xE0; b <= 0xFC; ++b) leadBytes[b] = true;
+  // 0x95 0x5C is one character whose second byte looks like a backslash.
+  const std::string path = "C:\\\x95\x5C\\x\x95\x5C.exe";
+  SplitPath split = SplitAfterLastSeparator(path, "\\:", leadBytes);
+  EXPECT_EQ(split.directory, "C:\\\x95\x5C\\");
+  EXPECT_EQ(split.fileName, "x\x95\x5C.exe");
+  // Without double-byte support the same byte is a separator.
+  EXPECT_EQ(SplitAfterLastSeparator(path, "\\:").fileName, ".exe");
+  // A lead byte at the very end has no trail byte to protect.
+  EXPECT_EQ(SplitAfterLastSeparator("a\\\x95", "\\:", leadBytes).directory, "a\\");
+}
+
+}  // namespace

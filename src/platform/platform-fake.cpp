@@ -1,0 +1,68 @@
+#include "platform/platform-fake.h"
+
+#include <new>
+
+#include "platform/ini_reader.h"
+
+namespace fake {
+
+Platform state;
+
+void Reset() { state = Platform{}; }
+
+std::string Platform::Output() const {
+  std::string all;
+  for (const std::string& write : writes) all += write;
+  return all;
+}
+
+}  // namespace fake
+
+namespace platform {
+
+using fake::state;
+
+void StartUp(int, char**) {}
+
+OutputKind OpenStandardOutput() {
+  ++state.openCalls;
+  return state.outputKind;
+}
+
+std::int32_t WriteStandardOutput(const char* bytes, std::size_t count) {
+  int number = state.writeCalls++;
+  if (state.failFromWrite >= 0 && number >= state.failFromWrite &&
+      number - state.failFromWrite < state.failCount) {
+    state.events.push_back("write-failed");
+    return state.failCode;
+  }
+  state.writes.emplace_back(bytes, count);
+  state.events.push_back("write:" + state.writes.back());
+  return 0;
+}
+
+void SetWindowTitle(const std::string& title) {
+  state.titles.push_back(title);
+  state.events.push_back("title:" + title);
+}
+
+std::string FirstArgument() { return state.firstArgument; }
+
+ProgramLocation LocateProgram() { return state.location; }
+
+bool ReadableFileExists(const std::string& path) { return state.files.count(path) != 0; }
+
+std::string ReadProfileString(const std::string& section, const std::string& key,
+                              const std::string& path) {
+  ++state.profileReads;
+  if (state.profileReadRunsOutOfMemory) throw std::bad_alloc();
+  auto file = state.files.find(path);
+  return file == state.files.end() ? std::string() : ProfileValue(file->second, section, key);
+}
+
+void EndProcess(int status) {
+  state.events.push_back("exit:" + std::to_string(status));
+  throw fake::ProcessEnded{status};
+}
+
+}  // namespace platform

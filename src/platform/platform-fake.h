@@ -1,0 +1,51 @@
+// A scripted platform for the unit tests: it records every call and plays back
+// the results a test has set up. No real I/O, no real processes, no sleeping.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace fake {
+
+// Thrown by platform::EndProcess so that a test can see how the program ended.
+struct ProcessEnded {
+  int status;
+};
+
+struct Platform {
+  platform::OutputKind outputKind = platform::OutputKind::Other;
+  int openCalls = 0;
+  // Every successful WriteStandardOutput call, one element each.
+  std::vector<std::string> writes;
+  // Writes numbered failFromWrite (0 = the first) up to failFromWrite +
+  // failCount - 1 fail with failCode; -1 means no write fails.
+  int failFromWrite = -1;
+  int failCount = 1 << 30;
+  std::int32_t failCode = 109;
+  int writeCalls = 0;
+
+  std::vector<std::string> titles;
+
+  std::string firstArgument;
+  platform::ProgramLocation location{"C:\\Chain\\", "ordovan.exe"};
+  // Files that exist, with their contents. Directories are not files.
+  std::map<std::string, std::string> files;
+  int profileReads = 0;
+  bool profileReadRunsOutOfMemory = false;
+
+  // Everything in the order it happened: "write:<bytes>", "title:<text>", ...
+  std::vector<std::string> events;
+
+  // All bytes written, in order.
+  std::string Output() const;
+};
+
+// The state the fake platform works on; reset by Reset().
+extern Platform state;
+void Reset();
+
+}  // namespace fake

@@ -1,0 +1,26 @@
+// Runs a program the way a user or a scheduler would, with standard output in
+// a chosen state, and collects what it wrote and how it ended.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class StandardOutput {
+  File,        // redirected to a file
+  Closed,      // not open at all
+  DiskFull,    // /dev/full: a character device that refuses every write
+  BrokenPipe,  // a pipe whose reader has already gone
+  Terminal,    // a pseudo-terminal; output includes what reaches the terminal
+};
+
+struct RunResult {
+  std::string output;     // standard output (or everything on the terminal)
+  std::string errors;     // standard error
+  int status = -1;        // exit status when the program exited
+  int signal = 0;         // the signal that ended it, if one did
+  bool timedOut = false;  // killed after the time limit
+  double seconds = 0;     // wall-clock time taken
+};
+
+RunResult RunProgram(const std::vector<std::string>& argv, StandardOutput out,
+                     const std::string& workingDirectory, int timeoutSeconds = 60);
