@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #include "config/load_config.h"
@@ -51,6 +52,18 @@ TEST_F(ProgramFlowTest, EmptyChainPrintsBannerAndClosingLineOnly) {
   EXPECT_EQ(fake::state.Output(), Banner() + std::string(kBullet) + "Done.\r\n");
   EXPECT_EQ(fake::state.titles, std::vector<std::string>{"Ordovan [done]"});
   EXPECT_EQ(fake::state.events.back(), "exit:0");
+}
+
+TEST_F(ProgramFlowTest, FailedStartEndsTheCompletedRunWithStatus3) {
+  fake::state.outputKind = platform::OutputKind::Other;
+  fake::state.files["C:\\Chain\\ordovan.ini"] =
+      "[File1]\nName=gone.exe\nSize=wait\n[File2]\nName=doc.txt\n";
+  fake::state.unstartable = {"gone.exe"};
+  EXPECT_EQ(Run(), kExitStartFailed);
+  EXPECT_TRUE(fake::state.Output().ends_with(std::string(kBullet) + "Done.\r\n"));
+  EXPECT_EQ(fake::state.titles.back(), "Ordovan [done]");
+  EXPECT_NE(std::find(fake::state.events.begin(), fake::state.events.end(), "open:doc.txt||1"),
+            fake::state.events.end());
 }
 
 TEST_F(ProgramFlowTest, MissingConfigurationEndsWithStatus2AndNoTitle) {

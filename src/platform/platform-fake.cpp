@@ -60,6 +60,31 @@ std::string ReadProfileString(const std::string& section, const std::string& key
   return file == state.files.end() ? std::string() : ProfileValue(file->second, section, key);
 }
 
+LocalTime ReadLocalClock() {
+  state.events.push_back("clock");
+  return state.clock;
+}
+
+LocaleSettings ReadLocaleSettings() { return state.locale; }
+
+bool StartAndWait(const std::string& commandLine, const std::string& name,
+                  const std::string& parameters) {
+  state.events.push_back("wait:" + commandLine + "|" + name + "|" + parameters);
+  for (const std::string& bad : state.unstartable) {
+    if (bad == name) return false;
+  }
+  return true;
+}
+
+void ShellOpen(const std::string& name, const std::string& parameters, int showState) {
+  state.events.push_back("open:" + name + "|" + parameters + "|" + std::to_string(showState));
+}
+
+void SleepMilliseconds(std::uint32_t milliseconds) {
+  state.sleptMilliseconds += static_cast<int>(milliseconds);
+  state.events.push_back("sleep:" + std::to_string(milliseconds));
+}
+
 void EndProcess(int status) {
   state.events.push_back("exit:" + std::to_string(status));
   throw fake::ProcessEnded{status};

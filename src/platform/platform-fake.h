@@ -37,7 +37,15 @@ struct Platform {
   int profileReads = 0;
   bool profileReadRunsOutOfMemory = false;
 
-  // Everything in the order it happened: "write:<bytes>", "title:<text>", ...
+  platform::LocalTime clock{2002, 12, 9, 1, 14, 3, 5};
+  platform::LocaleSettings locale;
+  // Names whose start fails; every other start succeeds.
+  std::vector<std::string> unstartable;
+  int sleptMilliseconds = 0;
+
+  // Everything in the order it happened: "write:<bytes>", "title:<text>",
+  // "wait:<command line>|<name>|<parameters>", "open:<name>|<parameters>|<show>",
+  // "sleep:<ms>", "exit:<status>"
   std::vector<std::string> events;
 
   // All bytes written, in order.

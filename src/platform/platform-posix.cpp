@@ -1,12 +1,16 @@
 // POSIX implementation of the platform layer.
 
 #include <fcntl.h>
+#include <langinfo.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -14,6 +18,8 @@
 #include "platform/command_line.h"
 #include "platform/error_codes.h"
 #include "platform/ini_reader.h"
+#include "platform/langinfo_locale.h"
+#include "platform/parameters.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -33,6 +39,72 @@ bool WriteAll(int fd, const char* bytes, std::size_t count) {
     count -= static_cast<std::size_t>(written);
   }
   return true;
+}
+
+// Where a program name is looked for, in order: the name itself when it holds
+// a '/', otherwise every directory of PATH.
+std::vector<std::string> ProgramCandidates(const std::string& name) {
+  if (name.find('/') != std::string::npos) return {name};
+  const char* path = std::getenv("PATH");
+  std::string directories = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  std::vector<std::string> candidates;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t end = directories.find(':', start);
+    std::string directory = directories.substr(start, end - start);
+    candidates.push_back((directory.empty() ? std::string(".") : directory) + "/" + name);
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return candidates;
+}
+
+// The executable file that name stands for, or the empty text.
+std::string FindExecutable(const std::string& name) {
+  for (const std::string& candidate : ProgramCandidates(name)) {
+    struct stat info {};
+    if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        ::access(candidate.c_str(), X_OK) == 0) {
+      return candidate;
+    }
+  }
+  return {};
+}
+
+struct Command {
+  std::vector<std::string> candidates;  // tried in order
+  std::vector<std::string> argv;
+};
+
+// In a child process: replaces it with the command, or returns the errno of
+// the last failed attempt. No shell ever stands in between.
+int ExecCommand(const Command& command) {
+  ::signal(SIGPIPE, SIG_DFL);  // ignored by Ordovan only
+  std::vector<char*> argv;
+  for (const std::string& arg : command.argv) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  int error = ENOENT;
+  for (const std::string& candidate : command.candidates) {
+    ::execv(candidate.c_str(), argv.data());
+    if (errno != ENOENT && errno != ENOTDIR) error = errno;
+  }
+  return error;
+}
+
+Command MakeCommand(const std::string& program, std::vector<std::string> candidates,
+                    const std::vector<std::string>& arguments) {
+  Command command{std::move(candidates), {program}};
+  command.argv.insert(command.argv.end(), arguments.begin(), arguments.end());
+  return command;
+}
+
+pid_t WaitFor(pid_t child) {
+  int status = 0;
+  pid_t done;
+  do {
+    done = ::waitpid(child, &status, 0);
+  } while (done < 0 && errno == EINTR);
+  return done;
 }
 
 }  // namespace
@@ -109,6 +181,109 @@ std::string ReadProfileString(const std::string& section, const std::string& key
   if (!file) return {};
   std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   return ProfileValue(text, section, key);
+}
+
+LocalTime ReadLocalClock() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday,
+          local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+LocaleSettings ReadLocaleSettings() {
+  // The user's regional settings for dates and times live in LC_TIME.
+  std::setlocale(LC_TIME, "");
+  LangInfo info;
+  info.dateFormat = ::nl_langinfo(D_FMT);
+  info.timeFormat = ::nl_langinfo(T_FMT);
+  info.timeFormat12 = ::nl_langinfo(T_FMT_AMPM);
+  info.am = ::nl_langinfo(AM_STR);
+  info.pm = ::nl_langinfo(PM_STR);
+  const nl_item days[7] = {DAY_1, DAY_2, DAY_3, DAY_4, DAY_5, DAY_6, DAY_7};
+  const nl_item shortDays[7] = {ABDAY_1, ABDAY_2, ABDAY_3, ABDAY_4, ABDAY_5, ABDAY_6, ABDAY_7};
+  const nl_item months[12] = {MON_1, MON_2, MON_3, MON_4,  MON_5,  MON_6,
+                              MON_7, MON_8, MON_9, MON_10, MON_11, MON_12};
+  const nl_item shortMonths[12] = {ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
+                                   ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
+  for (int i = 0; i < 7; ++i) {
+    info.dayNames[i] = ::nl_langinfo(days[i]);
+    info.shortDayNames[i] = ::nl_langinfo(shortDays[i]);
+  }
+  for (int i = 0; i < 12; ++i) {
+    info.monthNames[i] = ::nl_langinfo(months[i]);
+    info.shortMonthNames[i] = ::nl_langinfo(shortMonths[i]);
+  }
+  return TranslateLangInfo(info);
+}
+
+bool StartAndWait(const std::string&, const std::string& name, const std::string& parameters) {
+  Command command = MakeCommand(name, ProgramCandidates(name), SplitParameters(parameters));
+  // The child reports a failed exec through a pipe that a successful exec closes.
+  int report[2];
+  if (::pipe(report) != 0) return false;
+  ::fcntl(report[1], F_SETFD, FD_CLOEXEC);
+  pid_t child = ::fork();
+  if (child < 0) {
+    ::close(report[0]);
+    ::close(report[1]);
+    return false;
+  }
+  if (child == 0) {
+    ::close(report[0]);
+    int error = ExecCommand(command);
+    ssize_t ignored = ::write(report[1], &error, sizeof error);
+    (void)ignored;
+    ::_exit(127);
+  }
+  ::close(report[1]);
+  int error = 0;
+  ssize_t got;
+  do {
+    got = ::read(report[0], &error, sizeof error);
+  } while (got < 0 && errno == EINTR);
+  ::close(report[0]);
+  WaitFor(child);
+  return got == 0;
+}
+
+void ShellOpen(const std::string& name, const std::string& parameters, int showState) {
+  Command command;
+  std::string program = FindExecutable(name);
+  if (!program.empty()) {
+    command = MakeCommand(name, {program}, SplitParameters(parameters));
+  } else {
+    // A document: the desktop's opener decides what shows it.
+#ifdef __APPLE__
+    const std::string opener = "open";
+#else
+    const std::string opener = "xdg-open";
+#endif
+    command = MakeCommand(opener, ProgramCandidates(opener), {name});
+  }
+  // Detached twice over: the started program gets a session of its own, so
+  // it outlives Ordovan and its terminal, and init reaps it, so no zombie stays.
+  pid_t child = ::fork();
+  if (child < 0) return;
+  if (child == 0) {
+    ::setsid();
+    if (::fork() != 0) ::_exit(0);
+    if (showState == 0) {
+      int null = ::open("/dev/null", O_RDWR);
+      for (int fd = 0; fd <= 2; ++fd) ::dup2(null, fd);
+      if (null > 2) ::close(null);
+    }
+    ExecCommand(command);
+    ::_exit(127);
+  }
+  WaitFor(child);
+}
+
+void SleepMilliseconds(std::uint32_t milliseconds) {
+  timespec left{static_cast<time_t>(milliseconds / 1000),
+                static_cast<long>(milliseconds % 1000) * 1000000L};
+  while (::nanosleep(&left, &left) != 0 && errno == EINTR) {
+  }
 }
 
 void EndProcess(int status) { std::exit(status); }

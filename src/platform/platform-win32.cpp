@@ -1,6 +1,7 @@
 // Windows implementation of the platform layer.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -22,6 +23,33 @@ bool ReadLeadBytes(bool (&leadBytes)[256]) {
     for (int byte = info.LeadByte[i]; byte <= info.LeadByte[i + 1]; ++byte) leadBytes[byte] = true;
   }
   return true;
+}
+
+// One locale item as text; false when the call fails.
+bool LocaleText(LCID locale, LCTYPE item, std::string& text, int room = 256) {
+  std::vector<char> buffer(static_cast<std::size_t>(room));
+  int length = GetLocaleInfoA(locale, item, buffer.data(), room);
+  if (length <= 0) return false;
+  text.assign(buffer.data(), static_cast<std::size_t>(length - 1));
+  return true;
+}
+
+// A numeric locale item: its decimal value, 0 for a text that is no number.
+int LocaleNumber(LCID locale, LCTYPE item) {
+  std::string text;
+  if (!LocaleText(locale, item, text) || text.empty()) return 0;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return 0;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// A day or month name; the fallback stays when the locale gives none.
+void LocaleName(LCID locale, LCTYPE item, std::string& name) {
+  std::string text;
+  if (LocaleText(locale, item, text) && !text.empty()) name = text;
 }
 
 }  // namespace
@@ -87,6 +115,62 @@ std::string ReadProfileString(const std::string& section, const std::string& key
                                           sizeof buffer, path.c_str());
   return std::string(buffer, length);
 }
+
+LocalTime ReadLocalClock() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wDayOfWeek, now.wHour, now.wMinute, now.wSecond};
+}
+
+LocaleSettings ReadLocaleSettings() {
+  LCID locale = GetThreadLocale();
+  LocaleSettings settings;
+  std::string text;
+  if (LocaleText(locale, LOCALE_SSHORTDATE, text)) settings.shortDate = text;
+  // The separators are single characters: room for one and its zero.
+  if (LocaleText(locale, LOCALE_SDATE, text, 2)) settings.dateSeparator = text;
+  if (LocaleText(locale, LOCALE_STIME, text, 2)) settings.timeSeparator = text;
+  settings.clock24 = LocaleNumber(locale, LOCALE_ITIME) != 0;
+  settings.hourLeadingZero = LocaleNumber(locale, LOCALE_ITLZERO) != 0;
+  if (!settings.clock24) settings.markFirst = LocaleNumber(locale, LOCALE_ITIMEMARKPOSN) != 0;
+  if (LocaleText(locale, LOCALE_S1159, text)) settings.am = text;
+  if (LocaleText(locale, LOCALE_S2359, text)) settings.pm = text;
+  // Windows numbers the days from Monday (1) to Sunday (7).
+  for (int day = 0; day < 7; ++day) {
+    LCTYPE offset = static_cast<LCTYPE>((day + 6) % 7);
+    LocaleName(locale, LOCALE_SDAYNAME1 + offset, settings.dayNames[day]);
+    LocaleName(locale, LOCALE_SABBREVDAYNAME1 + offset, settings.shortDayNames[day]);
+  }
+  for (int month = 0; month < 12; ++month) {
+    LCTYPE offset = static_cast<LCTYPE>(month);
+    LocaleName(locale, LOCALE_SMONTHNAME1 + offset, settings.monthNames[month]);
+    LocaleName(locale, LOCALE_SABBREVMONTHNAME1 + offset, settings.shortMonthNames[month]);
+  }
+  return settings;
+}
+
+bool StartAndWait(const std::string& commandLine, const std::string&, const std::string&) {
+  // CreateProcessA may write into the command line: hand it a copy.
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return true;
+}
+
+void ShellOpen(const std::string& name, const std::string& parameters, int showState) {
+  ShellExecuteA(nullptr, "open", name.c_str(), parameters.c_str(), nullptr, showState);
+}
+
+void SleepMilliseconds(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
 void EndProcess(int status) { ExitProcess(static_cast<UINT>(status)); }
 

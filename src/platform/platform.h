@@ -56,6 +56,62 @@ bool ReadableFileExists(const std::string& path);
 std::string ReadProfileString(const std::string& section, const std::string& key,
                               const std::string& path);
 
+// ---- Clock and locale -------------------------------------------------------
+
+struct LocalTime {
+  int year = 1980;
+  int month = 1;      // 1 to 12
+  int day = 1;        // 1 to 31
+  int dayOfWeek = 0;  // 0 Sunday to 6 Saturday
+  int hour = 0;       // 0 to 23
+  int minute = 0;
+  int second = 0;
+};
+
+LocalTime ReadLocalClock();
+
+// The user's date and time settings that time stamps are written with. A
+// default-constructed value holds the fallback for every item.
+struct LocaleSettings {
+  std::string shortDate = "m/d/yy";  // the short date pattern
+  std::string dateSeparator = "/";
+  std::string timeSeparator = ":";
+  bool clock24 = false;         // 24-hour clock rather than 12-hour
+  bool hourLeadingZero = false; // hours always in two digits
+  bool markFirst = false;       // 12-hour clock: designator before the time
+  std::string am = "am";
+  std::string pm = "pm";
+  std::string dayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                             "Thursday", "Friday", "Saturday"};
+  std::string shortDayNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  std::string monthNames[12] = {"January", "February", "March",     "April",
+                                "May",     "June",     "July",      "August",
+                                "September", "October", "November", "December"};
+  std::string shortMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+};
+
+// Reads the settings of the user's locale, with the fallback for every item
+// that cannot be read.
+LocaleSettings ReadLocaleSettings();
+
+// ---- Starting programs ---------------------------------------------------------
+
+// Starts a new process and waits, with no time limit, until it has ended.
+// Windows runs commandLine as it stands; POSIX runs name itself (looked up on
+// PATH when it holds no '/') with the arguments split from parameters by shell
+// quoting rules, without a shell. Returns false when nothing could be started.
+bool StartAndWait(const std::string& commandLine, const std::string& name,
+                  const std::string& parameters);
+
+// Hands name and parameters to the desktop's "open" with a window show state
+// (0 hide, 1 normal, 2 minimised, 3 maximised, 5 show) and returns at once.
+// Whether that worked is not reported.
+void ShellOpen(const std::string& name, const std::string& parameters, int showState);
+
+// Blocks the thread for at least the given time.
+void SleepMilliseconds(std::uint32_t milliseconds);
+
 // ---- Ending ------------------------------------------------------------------
 
 [[noreturn]] void EndProcess(int status);

@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
+#include <thread>
 
 #include "run_program.h"
 
@@ -46,6 +48,8 @@ const Target& TheTarget() {
     }
     t.bullet = t.windows ? "\xFE " : "\xE2\x96\xA0 ";
     t.exeName = t.windows ? "ordovan.exe" : "ordovan";
+    // Time stamps in the scenarios are written by the C locale's settings.
+    ::setenv("LC_ALL", "C", 1);
     return t;
   }();
   return target;
@@ -59,6 +63,25 @@ std::string Native(std::string path) {
     }
   }
   return path;
+}
+
+// A POSIX path as a program of the target takes it (Wine maps / to Z:).
+std::string ForTarget(const fs::path& path) {
+  if (!TheTarget().windows) return path.string();
+  return "Z:" + Native(path.string());
+}
+
+std::string Helper(const std::string& name) {
+  return ForTarget(fs::path(TheTarget().helpers) / (name + (TheTarget().windows ? ".exe" : "")));
+}
+
+std::string RegexEscape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos) out += '\\';
+    out += c;
+  }
+  return out;
 }
 
 // A fresh program directory holding a copy of the binary under test.
@@ -202,6 +225,120 @@ TEST(EndToEnd, BrokenStandardOutputEndsWithStatus1) {
     EXPECT_FALSE(result.timedOut);
     EXPECT_EQ(result.signal, 0);
     EXPECT_EQ(result.status, 1);
+  }
+}
+
+// The time stamp of the C locale: MM/dd/yy and a 24-hour clock on POSIX;
+// Wine's default locale for Windows (M/d/yyyy h:mm:ss and AM or PM).
+std::string StampPattern() {
+  return TheTarget().windows
+             ? "[0-9]{1,2}/[0-9]{1,2}/[0-9]{4}( [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM))?"
+             : "[0-9]{2}/[0-9]{2}/[0-9]{2}( [0-9]{2}:[0-9]{2}:[0-9]{2})?";
+}
+
+std::string RunLinePattern(const std::string& name) {
+  return RegexEscape(TheTarget().bullet) + StampPattern() + " Run: " + RegexEscape(name) +
+         "\r\n";
+}
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+TEST(EndToEnd, WaitEntryRunsToItsEndBeforeItsDoneLine) {
+  ProgramDir dir;
+  const std::string name = Helper("record_args");
+  const std::string record = ForTarget(dir.Root() / "args.txt");
+  const std::string cmdS = record + " 7 \"two words\" x";
+  dir.Write("ordovan.ini", "[File1]\r\nName=" + name + "\r\nCmdS=" + cmdS +
+                               "\r\nSize=wait\r\nTime=0\r\n");
+  RunResult result = dir.Run({});
+  ExpectCleanExit(result, 0);  // the helper's own status 7 is not looked at
+  const std::string commandLine = "\"" + name + "\" " + cmdS;
+  std::string rest = AfterBanner(result.output);
+  EXPECT_TRUE(std::regex_match(
+      rest, std::regex(RunLinePattern(name) + RegexEscape(TheTarget().bullet + "<" + commandLine +
+                                                         "> done!\r\n" + DoneLine()))))
+      << rest;
+  EXPECT_EQ(Slurp(dir.Root() / "args.txt"), "start\narg:7\narg:two words\narg:x\nend\n");
+}
+
+TEST(EndToEnd, FailedStartIsReportedTheChainGoesOnAndTheStatusIs3) {
+  ProgramDir dir;
+  const std::string missing = ForTarget(dir.Root() / (TheTarget().windows ? "nothing.exe" : "nothing"));
+  const std::string record = ForTarget(dir.Root() / "args.txt");
+  dir.Write("ordovan.ini", "[File2]\nName=" + missing + "\nSize=wait\n[File5]\nName=" +
+                               Helper("record_args") + "\nCmdS=" + record + "\nSize=wait\n");
+  RunResult result = dir.Run({});
+  ExpectCleanExit(result, 3);
+  std::string rest = AfterBanner(result.output);
+  const std::string& bullet = TheTarget().bullet;
+  EXPECT_TRUE(std::regex_match(
+      rest, std::regex(RunLinePattern(missing) +
+                       RegexEscape(bullet + "<\"" + missing + "\" > failed!\r\n") +
+                       RunLinePattern(Helper("record_args")) + ".*done!\r\n" +
+                       RegexEscape(DoneLine()))))
+      << rest;
+  EXPECT_EQ(Slurp(dir.Root() / "args.txt"), "start\nend\n");
+}
+
+TEST(EndToEnd, ShellModeStartIsNotWaitedFor) {
+  ProgramDir dir;
+  const fs::path marker = dir.Root() / "ended.txt";
+  dir.Write("ordovan.ini", "[File1]\nName=" + Helper("sleeper") + "\nCmdS=1500 " +
+                               ForTarget(marker) + "\nSize=hide\n");
+  RunResult result = dir.Run({});
+  ExpectCleanExit(result, 0);
+  EXPECT_FALSE(fs::exists(marker)) << "the program was waited for";
+  EXPECT_TRUE(std::regex_match(AfterBanner(result.output),
+                               std::regex(RunLinePattern(Helper("sleeper")) +
+                                          RegexEscape(DoneLine()))))
+      << result.output;
+  // It was started all the same, and goes on after Ordovan has ended.
+  for (int i = 0; i < 200 && !fs::exists(marker); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_TRUE(fs::exists(marker)) << "the program was never started";
+}
+
+TEST(EndToEnd, PauseCountsDownOnOneRowAndLastsItsSeconds) {
+  ProgramDir dir;
+  dir.Write("ordovan.ini", "[File1]\nName=" + Helper("record_args") + "\nCmdS=" +
+                               ForTarget(dir.Root() / "args.txt") + "\nSize=hide\nTime=2\n");
+  RunResult result = dir.Run({});
+  ExpectCleanExit(result, 0);
+  EXPECT_GE(result.seconds, 2.0);
+  const std::string& bullet = TheTarget().bullet;
+  EXPECT_TRUE(std::regex_match(
+      AfterBanner(result.output),
+      std::regex(RunLinePattern(Helper("record_args")) +
+                 RegexEscape(bullet + "Sleep:  2\r" + bullet + "Sleep:  1\r" + DoneLine()))))
+      << result.output;
+}
+
+// Terminal output without the cursor control sequences (ESC [ ... letter) that
+// a console may add of its own; title sequences (ESC ] ... BEL) stay.
+std::string WithoutCursorControl(const std::string& text) {
+  return std::regex_replace(text, std::regex("\x1B\\[[0-?]*[ -/]*[@-~]"), "");
+}
+
+TEST(EndToEnd, TitlesFollowTheRunOnATerminal) {
+  ProgramDir dir;
+  const std::string sleeper = Helper("sleeper");
+  dir.Write("ordovan.ini", "[File1]\nName=" + sleeper + "\nCmdS=300\nSize=wait\nTime=1\n");
+  RunResult result = dir.Run({}, StandardOutput::Terminal);
+  ExpectCleanExit(result, 0);
+  const std::string out = WithoutCursorControl(result.output);
+  std::size_t position = 0;
+  for (const std::string& expected :
+       {"\x1B]0;Ordovan [run: " + sleeper + "]\a", std::string("sleeper-ended"),
+        std::string("> done!"), std::string("\x1B]0;Ordovan [sleep:1]\a"),
+        std::string("Done."), std::string("\x1B]0;Ordovan [done]\a")}) {
+    std::size_t found = out.find(expected, position);
+    EXPECT_NE(found, std::string::npos) << "missing, or out of order: " << expected << "\nin: "
+                                        << out;
+    if (found != std::string::npos) position = found + expected.size();
   }
 }
 
