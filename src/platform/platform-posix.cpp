@@ -19,7 +19,7 @@
 #include "platform/error_codes.h"
 #include "platform/ini_reader.h"
 #include "platform/langinfo_locale.h"
-#include "platform/parameters.h"
+#include "platform/posix_command.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -41,27 +41,9 @@ bool WriteAll(int fd, const char* bytes, std::size_t count) {
   return true;
 }
 
-// Where a program name is looked for, in order: the name itself when it holds
-// a '/', otherwise every directory of PATH.
-std::vector<std::string> ProgramCandidates(const std::string& name) {
-  if (name.find('/') != std::string::npos) return {name};
-  const char* path = std::getenv("PATH");
-  std::string directories = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
-  std::vector<std::string> candidates;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t end = directories.find(':', start);
-    std::string directory = directories.substr(start, end - start);
-    candidates.push_back((directory.empty() ? std::string(".") : directory) + "/" + name);
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return candidates;
-}
-
 // The executable file that name stands for, or the empty text.
 std::string FindExecutable(const std::string& name) {
-  for (const std::string& candidate : ProgramCandidates(name)) {
+  for (const std::string& candidate : ProgramCandidates(name, std::getenv("PATH"))) {
     struct stat info {};
     if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
         ::access(candidate.c_str(), X_OK) == 0) {
@@ -132,13 +114,7 @@ void SetWindowTitle(const std::string& title) {
   // so redirected output stays exactly as printed.
   static int terminal = ::open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC);
   if (terminal < 0) return;
-  std::string sequence = "\x1B]0;";
-  for (char c : title) {
-    auto code = static_cast<unsigned char>(c);
-    // Control bytes would end the sequence early or start another one.
-    sequence += (code < 0x20 || code == 0x7F) ? '?' : c;
-  }
-  sequence += '\a';
+  std::string sequence = TerminalTitleSequence(title);
   WriteAll(terminal, sequence.data(), sequence.size());
 }
 
@@ -194,6 +170,7 @@ LocalTime ReadLocalClock() {
 LocaleSettings ReadLocaleSettings() {
   // The user's regional settings for dates and times live in LC_TIME.
   std::setlocale(LC_TIME, "");
+  ::tzset();
   LangInfo info;
   info.dateFormat = ::nl_langinfo(D_FMT);
   info.timeFormat = ::nl_langinfo(T_FMT);
@@ -218,7 +195,7 @@ LocaleSettings ReadLocaleSettings() {
 }
 
 bool StartAndWait(const std::string&, const std::string& name, const std::string& parameters) {
-  Command command = MakeCommand(name, ProgramCandidates(name), SplitParameters(parameters));
+  Command command = MakeCommand(name, ProgramCandidates(name, std::getenv("PATH")), SplitParameters(parameters));
   // The child reports a failed exec through a pipe that a successful exec closes.
   int report[2];
   if (::pipe(report) != 0) return false;
@@ -259,7 +236,7 @@ void ShellOpen(const std::string& name, const std::string& parameters, int showS
 #else
     const std::string opener = "xdg-open";
 #endif
-    command = MakeCommand(opener, ProgramCandidates(opener), {name});
+    command = MakeCommand(opener, ProgramCandidates(opener, std::getenv("PATH")), {name});
   }
   // Detached twice over: the started program gets a session of its own, so
   // it outlives Ordovan and its terminal, and init reaps it, so no zombie stays.

@@ -1,4 +1,4 @@
-#include "platform/parameters.h"
+#include "platform/posix_command.h"
 
 #include <string_view>
 
@@ -53,4 +53,29 @@ std::vector<std::string> SplitParameters(const std::string& parameters) {
   }
   if (inArgument) arguments.push_back(current);
   return arguments;
+}
+
+std::vector<std::string> ProgramCandidates(const std::string& name, const char* pathVariable) {
+  if (name.find('/') != std::string::npos) return {name};
+  std::string directories = pathVariable != nullptr ? pathVariable : "/usr/local/bin:/usr/bin:/bin";
+  std::vector<std::string> candidates;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t end = directories.find(':', start);
+    std::string directory = directories.substr(start, end - start);
+    candidates.push_back((directory.empty() ? std::string(".") : directory) + "/" + name);
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return candidates;
+}
+
+std::string TerminalTitleSequence(const std::string& title) {
+  std::string sequence = "\x1B]0;";
+  for (char c : title) {
+    auto code = static_cast<unsigned char>(c);
+    sequence += (code < 0x20 || code == 0x7F) ? '?' : c;
+  }
+  sequence += '\a';
+  return sequence;
 }
