@@ -46,8 +46,9 @@ std::string FirstArgumentOfArgv(int argc, char** argv) {
   return {};
 }
 
-SplitPath SplitAfterLastSeparator(std::string_view path, std::string_view separators,
-                                  const bool* leadBytes) {
+platform::ProgramLocation SplitAfterLastSeparator(std::string_view path,
+                                                    std::string_view separators,
+                                                    const bool* leadBytes) {
   std::size_t end = 0;  // one past the last separator found
   for (std::size_t i = 0; i < path.size(); ++i) {
     auto byte = static_cast<unsigned char>(path[i]);

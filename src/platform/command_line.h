@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/platform.h"
+
 inline constexpr std::size_t kMaxArgumentLength = 4096;
 
 // The item after the program's name in a raw Windows command line: blanks and
@@ -17,13 +19,10 @@ std::string FirstArgumentOfCommandLine(std::string_view commandLine);
 // bytes; empty when there is none.
 std::string FirstArgumentOfArgv(int argc, char** argv);
 
-struct SplitPath {
-  std::string directory;  // up to and including the last separator
-  std::string fileName;   // the rest
-};
-
-// Splits a path after its last separator byte. When leadBytes is given, a
+// Splits a path after its last separator byte: the directory keeps the
+// separator, the file name is the rest. When leadBytes is given, a
 // byte that it marks starts a double-byte character whose second byte is
 // never a separator.
-SplitPath SplitAfterLastSeparator(std::string_view path, std::string_view separators,
-                                  const bool* leadBytes = nullptr);
+platform::ProgramLocation SplitAfterLastSeparator(std::string_view path,
+                                                    std::string_view separators,
+                                                    const bool* leadBytes = nullptr);

@@ -57,7 +57,7 @@ TEST(SplitAfterLastSeparator, KeepsTheSeparatorOnTheDirectory) {
       {"", "", ""},
   };
   for (const Case& c : cases) {
-    SplitPath split = SplitAfterLastSeparator(c.path, "\\:");
+    platform::ProgramLocation split = SplitAfterLastSeparator(c.path, "\\:");
     EXPECT_EQ(split.directory, c.directory) << c.path;
     EXPECT_EQ(split.fileName, c.file) << c.path;
   }
@@ -71,7 +71,7 @@ TEST(SplitAfterLastSeparator, TrailBytesOfDoubleByteCharactersAreNoSeparators) {
   for (int b = 0xE0; b <= 0xFC; ++b) leadBytes[b] = true;
   // 0x95 0x5C is one character whose second byte looks like a backslash.
   const std::string path = "C:\\\x95\x5C\\x\x95\x5C.exe";
-  SplitPath split = SplitAfterLastSeparator(path, "\\:", leadBytes);
+  platform::ProgramLocation split = SplitAfterLastSeparator(path, "\\:", leadBytes);
   EXPECT_EQ(split.directory, "C:\\\x95\x5C\\");
   EXPECT_EQ(split.fileName, "x\x95\x5C.exe");
   // Without double-byte support the same byte is a separator.

@@ -18,6 +18,24 @@ bool IsSeparatorChar(char c) {
          !(c >= 'A' && c <= 'Z');
 }
 
+// Walks a strftime format: literal bytes go to literal(c), conversions to
+// conversion(c, at), where at is the position of their '%' and the E and O
+// modifiers are left out; a '%' at the very end is conversion 0. Either
+// callback may return false to stop the walk, which then returns false.
+template <class Literal, class Conversion>
+bool WalkFormat(const std::string& format, Literal literal, Conversion conversion) {
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    if (format[i] != '%') {
+      if (!literal(format[i])) return false;
+      continue;
+    }
+    std::size_t at = i++;
+    while (i < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
+    if (!conversion(i < format.size() ? format[i] : '\0', at)) return false;
+  }
+  return true;
+}
+
 // A format with its compound conversions written out: %D, %F, %T, %R, and %r
 // (by the 12-hour format given).
 std::string Expand(const std::string& format, const std::string& format12) {
@@ -48,51 +66,53 @@ std::string Expand(const std::string& format, const std::string& format12) {
 // The first character that stands between two conversions of a format.
 std::string FirstSeparator(const std::string& format) {
   bool afterConversion = false;
-  for (std::size_t i = 0; i < format.size(); ++i) {
-    if (format[i] == '%') {
-      afterConversion = true;
-      ++i;
-      while (i < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
-    } else if (afterConversion && IsSeparatorChar(format[i])) {
-      return std::string(1, format[i]);
-    }
-  }
-  return {};
+  std::string separator;
+  WalkFormat(
+      format,
+      [&](char c) {
+        if (afterConversion && IsSeparatorChar(c)) separator = c;
+        return separator.empty();
+      },
+      [&](char, std::size_t) {
+        afterConversion = true;
+        return true;
+      });
+  return separator;
 }
 
 // The date pattern for a D_FMT, or false when it uses a conversion that has
 // no place in a date pattern.
 bool TranslateDate(const std::string& format, std::string& pattern) {
   std::string literal;
-  for (std::size_t i = 0; i < format.size(); ++i) {
-    if (format[i] != '%') {
-      literal += format[i];
-      continue;
-    }
-    ++i;
-    while (i < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
-    if (i >= format.size()) return false;
-    const char* element = nullptr;
-    switch (format[i]) {
-      case 'd': element = "dd"; break;
-      case 'e': element = "d"; break;
-      case 'm': element = "MM"; break;
-      case 'y': element = "yy"; break;
-      case 'Y': element = "yyyy"; break;
-      case 'b':
-      case 'h': element = "MMM"; break;
-      case 'B': element = "MMMM"; break;
-      case 'a': element = "ddd"; break;
-      case 'A': element = "dddd"; break;
-      case '%': literal += '%'; continue;
-      default: return false;
-    }
-    AppendLiteral(pattern, literal);
-    literal.clear();
-    pattern += element;
-  }
+  bool translated = WalkFormat(
+      format,
+      [&](char c) {
+        literal += c;
+        return true;
+      },
+      [&](char c, std::size_t) {
+        const char* element = nullptr;
+        switch (c) {
+          case 'd': element = "dd"; break;
+          case 'e': element = "d"; break;
+          case 'm': element = "MM"; break;
+          case 'y': element = "yy"; break;
+          case 'Y': element = "yyyy"; break;
+          case 'b':
+          case 'h': element = "MMM"; break;
+          case 'B': element = "MMMM"; break;
+          case 'a': element = "ddd"; break;
+          case 'A': element = "dddd"; break;
+          case '%': literal += '%'; return true;
+          default: return false;
+        }
+        AppendLiteral(pattern, literal);
+        literal.clear();
+        pattern += element;
+        return true;
+      });
   AppendLiteral(pattern, literal);
-  return !pattern.empty();
+  return translated && !pattern.empty();
 }
 
 struct ClockForm {
@@ -107,17 +127,16 @@ struct ClockForm {
 ClockForm ReadClock(const std::string& format) {
   char hour = 0;
   std::size_t hourAt = 0, markAt = std::string::npos;
-  for (std::size_t i = 0; i + 1 < format.size(); ++i) {
-    if (format[i] != '%') continue;
-    std::size_t at = i++;
-    while (i + 1 < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
-    char c = format[i];
-    if ((c == 'p' || c == 'P') && markAt == std::string::npos) markAt = at;
-    if (hour == 0 && (c == 'H' || c == 'k' || c == 'I' || c == 'l')) {
-      hour = c;
-      hourAt = at;
-    }
-  }
+  WalkFormat(
+      format, [](char) { return true; },
+      [&](char c, std::size_t at) {
+        if ((c == 'p' || c == 'P') && markAt == std::string::npos) markAt = at;
+        if (hour == 0 && (c == 'H' || c == 'k' || c == 'I' || c == 'l')) {
+          hour = c;
+          hourAt = at;
+        }
+        return true;
+      });
   ClockForm form;
   if (hour == 0) return form;
   form.found = true;

@@ -80,13 +80,10 @@ Command MakeCommand(const std::string& program, std::vector<std::string> candida
   return command;
 }
 
-pid_t WaitFor(pid_t child) {
+void WaitFor(pid_t child) {
   int status = 0;
-  pid_t done;
-  do {
-    done = ::waitpid(child, &status, 0);
-  } while (done < 0 && errno == EINTR);
-  return done;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
 }
 
 }  // namespace
@@ -138,8 +135,7 @@ ProgramLocation LocateProgram() {
       std::free(real);
     }
   }
-  SplitPath split = SplitAfterLastSeparator(path, "/");
-  return {split.directory, split.fileName};
+  return SplitAfterLastSeparator(path, "/");
 }
 
 bool ReadableFileExists(const std::string& path) {

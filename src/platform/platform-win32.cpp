@@ -90,9 +90,8 @@ ProgramLocation LocateProgram() {
   }
   bool leadBytes[256] = {};
   bool dbcs = ReadLeadBytes(leadBytes);
-  SplitPath split = SplitAfterLastSeparator(std::string_view(buffer.data(), buffer.size()),
-                                            "\\:", dbcs ? leadBytes : nullptr);
-  return {split.directory, split.fileName};
+  return SplitAfterLastSeparator(std::string_view(buffer.data(), buffer.size()), "\\:",
+                                 dbcs ? leadBytes : nullptr);
 }
 
 bool ReadableFileExists(const std::string& path) {

@@ -241,11 +241,6 @@ std::string RunLinePattern(const std::string& name) {
          "\r\n";
 }
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 TEST(EndToEnd, WaitEntryRunsToItsEndBeforeItsDoneLine) {
   ProgramDir dir;
   const std::string name = Helper("record_args");
@@ -261,7 +256,7 @@ TEST(EndToEnd, WaitEntryRunsToItsEndBeforeItsDoneLine) {
       rest, std::regex(RunLinePattern(name) + RegexEscape(TheTarget().bullet + "<" + commandLine +
                                                          "> done!\r\n" + DoneLine()))))
       << rest;
-  EXPECT_EQ(Slurp(dir.Root() / "args.txt"), "start\narg:7\narg:two words\narg:x\nend\n");
+  EXPECT_EQ(ReadWholeFile((dir.Root() / "args.txt").string()), "start\narg:7\narg:two words\narg:x\nend\n");
 }
 
 TEST(EndToEnd, FailedStartIsReportedTheChainGoesOnAndTheStatusIs3) {
@@ -280,7 +275,7 @@ TEST(EndToEnd, FailedStartIsReportedTheChainGoesOnAndTheStatusIs3) {
                        RunLinePattern(Helper("record_args")) + ".*done!\r\n" +
                        RegexEscape(DoneLine()))))
       << rest;
-  EXPECT_EQ(Slurp(dir.Root() / "args.txt"), "start\nend\n");
+  EXPECT_EQ(ReadWholeFile((dir.Root() / "args.txt").string()), "start\nend\n");
 }
 
 TEST(EndToEnd, ShellModeStartIsNotWaitedFor) {

@@ -14,12 +14,12 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-std::string Slurp(const std::string& path) {
+std::string ReadWholeFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
+
+namespace {
 
 std::string TempFile(const char* stem) {
   std::string name = std::string("/tmp/ordovan-e2e-") + stem + "-XXXXXX";
@@ -114,9 +114,9 @@ RunResult RunProgram(const std::vector<std::string>& argv, StandardOutput out,
     }
     ::close(terminal);
   } else {
-    result.output = Slurp(outPath);
+    result.output = ReadWholeFile(outPath);
   }
-  result.errors = Slurp(errPath);
+  result.errors = ReadWholeFile(errPath);
   std::remove(outPath.c_str());
   std::remove(errPath.c_str());
   result.seconds =

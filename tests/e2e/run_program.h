@@ -22,5 +22,8 @@ struct RunResult {
   double seconds = 0;     // wall-clock time taken
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
 RunResult RunProgram(const std::vector<std::string>& argv, StandardOutput out,
                      const std::string& workingDirectory, int timeoutSeconds = 60);
