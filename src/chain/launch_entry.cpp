@@ -9,6 +9,7 @@ std::string CommandLine(const std::string& name, const std::string& cmdS) {
 
 bool ExecAndWait(const std::string& commandLine, const std::string& name,
                  const std::string& cmdS) {
+  HandOverBeforeStart();
   bool started = platform::StartAndWait(commandLine, name, cmdS);
   PrintLine({Text(kBullet), Text("<"), Text(commandLine), Text(started ? "> done!" : "> failed!")});
   return started;
@@ -21,6 +22,7 @@ bool LaunchEntry(const std::string& name, const std::string& cmdS, const std::st
   if (size == "normal") show = kShowShow;
   if (size == "min") show = kShowMinimized;
   if (size == "max") show = kShowMaximized;
+  HandOverBeforeStart();
   platform::ShellOpen(name, cmdS, show);
   return true;
 }

@@ -1,6 +1,7 @@
 #include "chain/launch_entry.h"
 
 #include "chain/chain_test_fixture.h"
+#include "console/errors.h"
 
 namespace {
 
@@ -42,6 +43,31 @@ TEST_F(LaunchEntryTest, ShellStartWritesNothing) {
   EXPECT_TRUE(LaunchEntry("doc.txt", "", "normal"));
   EXPECT_EQ(Events(), EventList{"open:doc.txt||5"});
   EXPECT_TRUE(fake::state.writes.empty());
+}
+
+// Output waiting in the buffer for a file or a pipe is handed over before any
+// start, so that what the started program writes comes after it.
+TEST_F(LaunchEntryTest, BufferedOutputIsHandedOverBeforeEveryStart) {
+  for (const char* size : {"wait", "normal", "other"}) {
+    fake::Reset();
+    fake::state.outputKind = platform::OutputKind::Other;
+    InitStandardOutput();
+    PrintLine({Text("run line")});
+    EXPECT_TRUE(fake::state.writes.empty());
+    LaunchEntry("tool", "", size);
+    ASSERT_GE(Events().size(), 2u) << size;
+    EXPECT_EQ(Events()[0], "write:run line\r\n") << size;
+    EXPECT_TRUE(Events()[1].starts_with(std::string(size) == "wait" ? "wait:" : "open:")) << size;
+  }
+}
+
+TEST_F(LaunchEntryTest, RefusedHandOverEndsTheRunBeforeTheStart) {
+  fake::state.outputKind = platform::OutputKind::Other;
+  fake::state.failFromWrite = 0;
+  InitStandardOutput();
+  PrintLine({Text("run line")});
+  EXPECT_THROW(LaunchEntry("tool", "", "wait"), EInOutError);
+  EXPECT_EQ(Events(), std::vector<std::string>{"write-failed"});
 }
 
 TEST(CommandLine, QuotesNameAndKeepsEverythingElse) {

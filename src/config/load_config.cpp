@@ -15,18 +15,23 @@ std::string ConfigPath(const std::string& programDirectory, const std::string& a
 
 void LoadConfig() {
   std::string path = ConfigPath(platform::LocateProgram().directory, platform::FirstArgument());
-  if (!platform::ReadableFileExists(path)) {
+  if (!platform::ConfigFileExists(path)) {
     PrintLine({});
     PrintLine({Text(kBullet), Text("Configuration file not specified or not found!")});
     EndProgram(kExitConfigMissing);
   }
+  // The reader is closed again however the reading ends.
+  struct OpenReader {
+    explicit OpenReader(const std::string& file) { platform::OpenProfile(file); }
+    ~OpenReader() { platform::CloseProfile(); }
+  } reader(path);
   for (int slot = 1; slot <= kChainSlots; ++slot) {
     std::string section = "File" + std::to_string(slot);
     ChainEntry& entry = ChainTable[slot - 1];
-    entry.Name = platform::ReadProfileString(section, "Name", path);
-    entry.CmdS = platform::ReadProfileString(section, "CmdS", path);
-    entry.Size = platform::ReadProfileString(section, "Size", path);
-    entry.Time = ParseTimeValue(platform::ReadProfileString(section, "Time", path));
+    entry.Name = platform::ReadProfileString(section, "Name");
+    entry.CmdS = platform::ReadProfileString(section, "CmdS");
+    entry.Size = platform::ReadProfileString(section, "Size");
+    entry.Time = ParseTimeValue(platform::ReadProfileString(section, "Time"));
   }
 }
 

@@ -75,6 +75,20 @@ TEST_F(LoadConfigTest, AssignsEveryFieldAndCutsLongValues) {
   }
 }
 
+TEST_F(LoadConfigTest, OpensTheReaderOnceAndClosesItAlsoWhenAReadFails) {
+  fake::state.files["C:\\Chain\\ordovan.ini"] = "[File1]\nName=a\n";
+  EXPECT_EQ(Load(), -1);
+  EXPECT_EQ(fake::state.events,
+            (std::vector<std::string>{"profile-open:C:\\Chain\\ordovan.ini", "profile-close"}));
+  EXPECT_EQ(ChainTable[0].Name, "a");
+
+  fake::Reset();
+  fake::state.files["C:\\Chain\\ordovan.ini"] = "";
+  fake::state.profileReadRunsOutOfMemory = true;
+  EXPECT_THROW(Load(), std::bad_alloc);
+  EXPECT_FALSE(fake::state.profileOpen);
+}
+
 TEST_F(LoadConfigTest, MissingFileWritesTwoLinesAndEndsWithStatus2) {
   fake::state.firstArgument = "D:\\chains\\a.ini";
   fake::state.files["D:\\chains\\a.ini"] = "[File1]\nName=x\n";  // not below the program

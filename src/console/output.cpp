@@ -121,6 +121,11 @@ void PrintText(std::initializer_list<Piece> pieces) {
   CheckFailedWrite();
 }
 
+void HandOverBeforeStart() {
+  if (channel.open && channel.count > 0) HandOver();
+  CheckFailedWrite();
+}
+
 void SetTitle(const std::string& title) { platform::SetWindowTitle(title); }
 
 void FinalWriteOut() {

@@ -4,7 +4,8 @@
 // Standard output goes through one 128-byte buffer. On a console (any
 // character device) every PrintLine and PrintText hands its bytes over before
 // it returns; on a file or a pipe bytes leave only in full 128-byte blocks and
-// the rest at the orderly end of the program. A write the system refuses makes
+// the rest just before a program is started and at the orderly end of the
+// program. A write the system refuses makes
 // the operation that noticed it raise EInOutError.
 #pragma once
 
@@ -45,6 +46,11 @@ void InitStandardOutput();
 void PrintLine(std::initializer_list<Piece> pieces);
 // The same without the line end.
 void PrintText(std::initializer_list<Piece> pieces);
+
+// Hands whatever the buffer holds to the system, then checks for a failed
+// write. Called just before a program is started, so that a started program
+// that writes to the same file or pipe finds every earlier line already there.
+void HandOverBeforeStart();
 
 // Replaces the console window title with the whole text.
 void SetTitle(const std::string& title);

@@ -13,6 +13,7 @@ std::int32_t WindowsErrorFromErrno(int error) {
     case EACCES:
     case EPERM: return 5;     // ERROR_ACCESS_DENIED
     case EBADF: return 6;     // ERROR_INVALID_HANDLE
+    case EFBIG: return 223;   // ERROR_FILE_TOO_LARGE: a file-size limit
     default: return 29;       // ERROR_WRITE_FAULT
   }
 }

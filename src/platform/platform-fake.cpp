@@ -1,6 +1,7 @@
 #include "platform/platform-fake.h"
 
 #include <new>
+#include <stdexcept>
 
 #include "platform/ini_reader.h"
 
@@ -50,14 +51,25 @@ std::string FirstArgument() { return state.firstArgument; }
 
 ProgramLocation LocateProgram() { return state.location; }
 
-bool ReadableFileExists(const std::string& path) { return state.files.count(path) != 0; }
+bool ConfigFileExists(const std::string& path) { return state.files.count(path) != 0; }
 
-std::string ReadProfileString(const std::string& section, const std::string& key,
-                              const std::string& path) {
+void OpenProfile(const std::string& path) {
+  state.profilePath = path;
+  state.profileOpen = true;
+  state.events.push_back("profile-open:" + path);
+}
+
+std::string ReadProfileString(const std::string& section, const std::string& key) {
   ++state.profileReads;
+  if (!state.profileOpen) throw std::logic_error("profile read while the reader is closed");
   if (state.profileReadRunsOutOfMemory) throw std::bad_alloc();
-  auto file = state.files.find(path);
+  auto file = state.files.find(state.profilePath);
   return file == state.files.end() ? std::string() : ProfileValue(file->second, section, key);
+}
+
+void CloseProfile() {
+  state.profileOpen = false;
+  state.events.push_back("profile-close");
 }
 
 LocalTime ReadLocalClock() {

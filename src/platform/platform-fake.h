@@ -35,6 +35,8 @@ struct Platform {
   // Files that exist, with their contents. Directories are not files.
   std::map<std::string, std::string> files;
   int profileReads = 0;
+  std::string profilePath;   // the file the reader was opened on
+  bool profileOpen = false;
   bool profileReadRunsOutOfMemory = false;
 
   platform::LocalTime clock{2002, 12, 9, 1, 14, 3, 5};
@@ -44,6 +46,7 @@ struct Platform {
   int sleptMilliseconds = 0;
 
   // Everything in the order it happened: "write:<bytes>", "title:<text>",
+  // "profile-open:<path>", "profile-close",
   // "wait:<command line>|<name>|<parameters>", "open:<name>|<parameters>|<show>",
   // "sleep:<ms>", "exit:<status>"
   std::vector<std::string> events;

@@ -11,8 +11,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "platform/command_line.h"
@@ -27,6 +25,8 @@ namespace {
 
 int savedArgc = 0;
 char** savedArgv = nullptr;
+// The configuration file's text while the INI reader is open.
+PreparedProfile profile;
 
 bool WriteAll(int fd, const char* bytes, std::size_t count) {
   while (count > 0) {
@@ -53,6 +53,29 @@ std::string FindExecutable(const std::string& name) {
   return {};
 }
 
+// The bytes of a regular file; nothing when it cannot be read or is no
+// regular file (it may have been replaced since it was found).
+std::string ReadRegularFile(const std::string& path) {
+  std::string bytes;
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return bytes;
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t have = 0;
+    for (;;) {
+      if (have == bytes.size()) bytes.resize(have + 65536);  // the file has grown
+      ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+      have += static_cast<std::size_t>(got);
+    }
+    bytes.resize(have);
+  }
+  ::close(fd);
+  return bytes;
+}
+
 struct Command {
   std::vector<std::string> candidates;  // tried in order
   std::vector<std::string> argv;
@@ -61,7 +84,9 @@ struct Command {
 // In a child process: replaces it with the command, or returns the errno of
 // the last failed attempt. No shell ever stands in between.
 int ExecCommand(const Command& command) {
-  ::signal(SIGPIPE, SIG_DFL);  // ignored by Ordovan only
+  // Ignored by Ordovan only.
+  ::signal(SIGPIPE, SIG_DFL);
+  ::signal(SIGXFSZ, SIG_DFL);
   std::vector<char*> argv;
   for (const std::string& arg : command.argv) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
@@ -91,9 +116,11 @@ void WaitFor(pid_t child) {
 void StartUp(int argc, char** argv) {
   savedArgc = argc;
   savedArgv = argv;
-  // A reader that has gone must turn into a failed write, not a silent death.
-  // Programs that the chain starts get SIGPIPE back at its default before exec.
+  // A reader that has gone, or a file-size limit, must turn into a failed
+  // write with its report, not a silent death. Programs that the chain starts
+  // get both signals back at their defaults before exec.
   ::signal(SIGPIPE, SIG_IGN);
+  ::signal(SIGXFSZ, SIG_IGN);
 }
 
 OutputKind OpenStandardOutput() {
@@ -138,22 +165,26 @@ ProgramLocation LocateProgram() {
   return SplitAfterLastSeparator(path, "/");
 }
 
-bool ReadableFileExists(const std::string& path) {
+bool ConfigFileExists(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
-  struct stat info {};
-  bool present = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
   ::close(fd);
-  return present;
+  return true;
 }
 
-std::string ReadProfileString(const std::string& section, const std::string& key,
-                              const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return {};
-  std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  return ProfileValue(text, section, key);
+void OpenProfile(const std::string& path) {
+  // The whole file is read once, so that every value comes from the same
+  // version of it, however often it is rewritten meanwhile.
+  profile = PrepareProfile(ReadRegularFile(path));
 }
+
+std::string ReadProfileString(const std::string& section, const std::string& key) {
+  return ProfileValue(profile, section, key);
+}
+
+void CloseProfile() { profile = PreparedProfile{}; }
 
 LocalTime ReadLocalClock() {
   std::time_t now = std::time(nullptr);
@@ -241,11 +272,17 @@ void ShellOpen(const std::string& name, const std::string& parameters, int showS
   if (child == 0) {
     ::setsid();
     if (::fork() != 0) ::_exit(0);
-    if (showState == 0) {
-      int null = ::open("/dev/null", O_RDWR);
-      for (int fd = 0; fd <= 2; ++fd) ::dup2(null, fd);
-      if (null > 2) ::close(null);
+    // Never hold Ordovan's pipes or files: a reader of its output would wait
+    // for this program's end. Only a visible start on a terminal keeps it.
+    int null = ::open("/dev/null", O_RDWR);
+    ::dup2(null, STDIN_FILENO);
+    if (showState != 0 && ::isatty(STDOUT_FILENO)) {
+      ::dup2(STDOUT_FILENO, STDERR_FILENO);
+    } else {
+      ::dup2(null, STDOUT_FILENO);
+      ::dup2(null, STDERR_FILENO);
     }
+    if (null > 2) ::close(null);
     ExecCommand(command);
     ::_exit(127);
   }

@@ -1,6 +1,7 @@
 // Windows implementation of the platform layer.
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <vector>
@@ -12,6 +13,8 @@ namespace platform {
 namespace {
 
 HANDLE standardOutput = INVALID_HANDLE_VALUE;
+// The configuration file that the profile reads go to, while the reader is open.
+std::string profilePath;
 
 // Marks the lead bytes of double-byte characters of the ANSI code page, or
 // returns false when the system has no double-byte support.
@@ -94,7 +97,7 @@ ProgramLocation LocateProgram() {
                                  dbcs ? leadBytes : nullptr);
 }
 
-bool ReadableFileExists(const std::string& path) {
+bool ConfigFileExists(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     return false;
@@ -103,17 +106,22 @@ bool ReadableFileExists(const std::string& path) {
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
+  // A device (NUL, CON, a serial port) or a pipe opens as well, but is no file.
+  bool regular = GetFileType(file) == FILE_TYPE_DISK;
   CloseHandle(file);
-  return true;
+  return regular;
 }
 
-std::string ReadProfileString(const std::string& section, const std::string& key,
-                              const std::string& path) {
+void OpenProfile(const std::string& path) { profilePath = path; }
+
+std::string ReadProfileString(const std::string& section, const std::string& key) {
   char buffer[2048];
   DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer,
-                                          sizeof buffer, path.c_str());
+                                          sizeof buffer, profilePath.c_str());
   return std::string(buffer, length);
 }
+
+void CloseProfile() { profilePath.clear(); }
 
 LocalTime ReadLocalClock() {
   SYSTEMTIME now{};
@@ -166,6 +174,13 @@ bool StartAndWait(const std::string& commandLine, const std::string&, const std:
 }
 
 void ShellOpen(const std::string& name, const std::string& parameters, int showState) {
+  // Opening a document can go through shell extensions that need COM on the
+  // calling thread; it is set up once, before the first start, and left so.
+  static const bool comReady = [] {
+    HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    return SUCCEEDED(result);
+  }();
+  (void)comReady;
   ShellExecuteA(nullptr, "open", name.c_str(), parameters.c_str(), nullptr, showState);
 }
 

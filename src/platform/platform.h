@@ -12,8 +12,9 @@
 namespace platform {
 
 // Called first thing in main, before anything is written. POSIX needs argv
-// (it has no raw command line) and ignores SIGPIPE here so that a pipe whose
-// reader has gone shows up as a failed write instead of killing the process.
+// (it has no raw command line) and ignores SIGPIPE and SIGXFSZ here so that a
+// pipe whose reader has gone, or a file-size limit, shows up as a failed write
+// instead of killing the process.
 void StartUp(int argc, char** argv);
 
 // ---- Standard output -------------------------------------------------------
@@ -47,14 +48,19 @@ struct ProgramLocation {
 };
 ProgramLocation LocateProgram();
 
-// True when path names an existing file, not a directory, that can be opened
-// for reading. Wildcard characters are ordinary characters here.
-bool ReadableFileExists(const std::string& path);
+// True when path names a regular file (symbolic links followed) that can be
+// opened for reading. A directory, a FIFO, a device or a socket is no
+// configuration file. Wildcard characters are ordinary characters here.
+bool ConfigFileExists(const std::string& path);
 
-// One value of an INI file: the empty text when the file, the section or the
-// key is missing; at most 2047 bytes.
-std::string ReadProfileString(const std::string& section, const std::string& key,
-                              const std::string& path);
+// The INI reader: opened on the configuration file once, read value by value,
+// closed once the chain table is filled. Opening tests nothing; a file that
+// cannot be read gives the empty text for every value.
+void OpenProfile(const std::string& path);
+// One value: the empty text when the file, the section or the key is missing;
+// at most 2047 bytes.
+std::string ReadProfileString(const std::string& section, const std::string& key);
+void CloseProfile();
 
 // ---- Clock and locale -------------------------------------------------------
 
@@ -106,7 +112,9 @@ bool StartAndWait(const std::string& commandLine, const std::string& name,
 
 // Hands name and parameters to the desktop's "open" with a window show state
 // (0 hide, 1 normal, 2 minimised, 3 maximised, 5 show) and returns at once.
-// Whether that worked is not reported.
+// Whether that worked is not reported. The started program never holds
+// Ordovan's standard output: on POSIX its standard streams are /dev/null, or
+// Ordovan's terminal when it is shown and Ordovan writes to a terminal.
 void ShellOpen(const std::string& name, const std::string& parameters, int showState);
 
 // Blocks the thread for at least the given time.
