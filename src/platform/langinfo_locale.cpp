@@ -1,14 +1,23 @@
 #include "platform/langinfo_locale.h"
 
+#include <string_view>
+
 namespace {
 
-// Appends literal text so that no letter in it is read as a pattern element.
+// Appends literal text so that it comes out exactly: runs without a single
+// quotation mark go between single ones, single quotation marks between
+// double ones.
 void AppendLiteral(std::string& pattern, const std::string& text) {
-  if (text.empty()) return;
-  if (text.find('\'') == std::string::npos) {
-    pattern += "'" + text + "'";
-  } else {
-    pattern += "\"" + text + "\"";
+  std::size_t i = 0;
+  while (i < text.size()) {
+    bool quotes = text[i] == '\'';
+    std::size_t end = i;
+    while (end < text.size() && (text[end] == '\'') == quotes) ++end;
+    char mark = quotes ? '"' : '\'';
+    pattern += mark;
+    pattern.append(text, i, end - i);
+    pattern += mark;
+    i = end;
   }
 }
 
@@ -18,20 +27,35 @@ bool IsSeparatorChar(char c) {
          !(c >= 'A' && c <= 'Z');
 }
 
+// One conversion of a strftime format, such as %-d or %Ey.
+struct Conversion {
+  char letter = 0;       // 0 for a '%' at the very end
+  char flag = 0;         // the last of the flags - _ 0 ^ #, or 0
+  std::size_t at = 0;    // position of its '%'
+  std::size_t end = 0;   // position just after it
+};
+
 // Walks a strftime format: literal bytes go to literal(c), conversions to
-// conversion(c, at), where at is the position of their '%' and the E and O
-// modifiers are left out; a '%' at the very end is conversion 0. Either
-// callback may return false to stop the walk, which then returns false.
-template <class Literal, class Conversion>
-bool WalkFormat(const std::string& format, Literal literal, Conversion conversion) {
+// conversion(c); glibc's flags and a field width are read, the E and O
+// modifiers left out. Either callback may return false to stop the walk,
+// which then returns false.
+template <class Literal, class OnConversion>
+bool WalkFormat(const std::string& format, Literal literal, OnConversion conversion) {
   for (std::size_t i = 0; i < format.size(); ++i) {
     if (format[i] != '%') {
       if (!literal(format[i])) return false;
       continue;
     }
-    std::size_t at = i++;
+    Conversion c;
+    c.at = i++;
+    while (i < format.size() && std::string_view("-_0^#").find(format[i]) != std::string_view::npos) {
+      c.flag = format[i++];
+    }
+    while (i < format.size() && format[i] >= '0' && format[i] <= '9') ++i;
     while (i < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
-    if (!conversion(i < format.size() ? format[i] : '\0', at)) return false;
+    c.letter = i < format.size() ? format[i] : '\0';
+    c.end = i + 1;
+    if (!conversion(c)) return false;
   }
   return true;
 }
@@ -73,46 +97,71 @@ std::string FirstSeparator(const std::string& format) {
         if (afterConversion && IsSeparatorChar(c)) separator = c;
         return separator.empty();
       },
-      [&](char, std::size_t) {
+      [&](const Conversion&) {
         afterConversion = true;
         return true;
       });
   return separator;
 }
 
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The date pattern element for one conversion, or nullptr when it has none.
+// The flags - and _ drop a leading zero, 0 adds one.
+const char* DateElement(const Conversion& c) {
+  bool unpadded = c.flag == '-' || c.flag == '_';
+  switch (c.letter) {
+    case 'd': return unpadded ? "d" : "dd";
+    case 'e': return c.flag == '0' ? "dd" : "d";
+    case 'm': return unpadded ? "M" : "MM";
+    case 'y': return "yy";
+    case 'Y': return "yyyy";
+    case 'b':
+    case 'h': return "MMM";
+    case 'B': return "MMMM";
+    case 'a': return "ddd";
+    case 'A': return "dddd";
+    default: return nullptr;
+  }
+}
+
 // The date pattern for a D_FMT, or false when it uses a conversion that has
 // no place in a date pattern.
 bool TranslateDate(const std::string& format, std::string& pattern) {
   std::string literal;
+  // %C is only understood as the first half of a four-digit year, %C%y.
+  std::size_t centuryEnd = std::string::npos;
   bool translated = WalkFormat(
       format,
       [&](char c) {
         literal += c;
-        return true;
+        return centuryEnd == std::string::npos;
       },
-      [&](char c, std::size_t) {
-        const char* element = nullptr;
-        switch (c) {
-          case 'd': element = "dd"; break;
-          case 'e': element = "d"; break;
-          case 'm': element = "MM"; break;
-          case 'y': element = "yy"; break;
-          case 'Y': element = "yyyy"; break;
-          case 'b':
-          case 'h': element = "MMM"; break;
-          case 'B': element = "MMMM"; break;
-          case 'a': element = "ddd"; break;
-          case 'A': element = "dddd"; break;
-          case '%': literal += '%'; return true;
-          default: return false;
+      [&](const Conversion& c) {
+        const char* element = DateElement(c);
+        if (centuryEnd != std::string::npos) {
+          if (c.letter != 'y' || c.at != centuryEnd) return false;
+          centuryEnd = std::string::npos;
+          element = "yyyy";
         }
+        switch (c.letter) {
+          case 'C': centuryEnd = c.end; return true;
+          case '%': literal += '%'; return true;
+          case 'n': literal += '\n'; return true;
+          case 't': literal += '\t'; return true;
+          default: break;
+        }
+        if (element == nullptr) return false;
         AppendLiteral(pattern, literal);
         literal.clear();
+        // Two elements of the same letter side by side would run together
+        // into one (dd and dd into dddd): an empty quotation keeps them apart.
+        if (!pattern.empty() && Lower(pattern.back()) == Lower(element[0])) pattern += "''";
         pattern += element;
         return true;
       });
   AppendLiteral(pattern, literal);
-  return translated && !pattern.empty();
+  return translated && centuryEnd == std::string::npos && !pattern.empty();
 }
 
 struct ClockForm {
@@ -123,26 +172,28 @@ struct ClockForm {
 };
 
 // What a time format says about the hour and the AM/PM designator: %I, %l
-// and %p mean a 12-hour clock; %H and %I have two digits, %k and %l none.
+// and %p mean a 12-hour clock; %H and %I have two digits, %k and %l none,
+// unless a flag says otherwise (- and _ drop the zero, 0 adds it).
 ClockForm ReadClock(const std::string& format) {
-  char hour = 0;
-  std::size_t hourAt = 0, markAt = std::string::npos;
+  Conversion hour;
+  std::size_t markAt = std::string::npos;
   WalkFormat(
       format, [](char) { return true; },
-      [&](char c, std::size_t at) {
-        if ((c == 'p' || c == 'P') && markAt == std::string::npos) markAt = at;
-        if (hour == 0 && (c == 'H' || c == 'k' || c == 'I' || c == 'l')) {
+      [&](const Conversion& c) {
+        if ((c.letter == 'p' || c.letter == 'P') && markAt == std::string::npos) markAt = c.at;
+        if (hour.letter == 0 &&
+            (c.letter == 'H' || c.letter == 'k' || c.letter == 'I' || c.letter == 'l')) {
           hour = c;
-          hourAt = at;
         }
         return true;
       });
   ClockForm form;
-  if (hour == 0) return form;
+  if (hour.letter == 0) return form;
   form.found = true;
-  form.leadingZero = hour == 'H' || hour == 'I';
-  form.clock24 = (hour == 'H' || hour == 'k') && markAt == std::string::npos;
-  form.markFirst = !form.clock24 && markAt < hourAt;
+  bool twoDigits = hour.letter == 'H' || hour.letter == 'I';
+  form.leadingZero = twoDigits ? hour.flag != '-' && hour.flag != '_' : hour.flag == '0';
+  form.clock24 = (hour.letter == 'H' || hour.letter == 'k') && markAt == std::string::npos;
+  form.markFirst = !form.clock24 && markAt < hour.at;
   return form;
 }
 
@@ -158,7 +209,9 @@ platform::LocaleSettings TranslateLangInfo(const LangInfo& info) {
     if (!separator.empty()) locale.dateSeparator = separator;
   }
 
-  std::string timeFormat = Expand(info.timeFormat, info.timeFormat12);
+  // Like glibc, %r stands for %I:%M:%S %p when the locale gives no 12-hour format.
+  std::string timeFormat = Expand(
+      info.timeFormat, info.timeFormat12.empty() ? "%I:%M:%S %p" : info.timeFormat12);
   ClockForm clock = ReadClock(timeFormat);
   if (clock.found) {
     locale.clock24 = clock.clock24;

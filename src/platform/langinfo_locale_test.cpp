@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <random>
+
+#include "chain/time_stamp.h"
+
 namespace {
 
 TEST(TranslateLangInfo, DateFormatsBecomeDatePatterns) {
@@ -18,8 +23,22 @@ TEST(TranslateLangInfo, DateFormatsBecomeDatePatterns) {
       {"%d'%m", "dd\"'\"MM", "'"},
       {"%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5",  // ja_JP: non-ASCII text kept
        "yyyy'\xE5\xB9\xB4'MM'\xE6\x9C\x88'dd'\xE6\x97\xA5'", "/"},
+      // glibc's flags and widths; %C%y is the four-digit year.
+      {"%-d.%-m.%Y", "d'.'M'.'yyyy", "."},          // cs_CZ
+      {"%y/%-m/%-d", "yy'/'M'/'d", "/"},            // ne_NP
+      {"%_d %0e %4Y %^b", "d' 'dd' 'yyyy' 'MMM", "/"},
+      {"%C%y", "yyyy", "/"},
+      {"%OC%Oy %b %Od %A", "yyyy' 'MMM' 'dd' 'dddd", "/"},
+      // Same letters side by side stay two elements; quotes come out exactly.
+      {"%d%d", "dd''dd", "/"},
+      {"%y%Y", "yy''yyyy", "/"},
+      {"%b%m", "MMM''MM", "/"},
+      {"%d'\"%m", "dd\"'\"'\"'MM", "'"},
+      {"%d%n%t%%", "dd'\n\t%'", "/"},
       // Untranslatable: the fallback pattern stays.
-      {"%C%y", "m/d/yy", "/"},
+      {"%C", "m/d/yy", "/"},
+      {"%C-%y", "m/d/yy", "/"},
+      {"%d %j", "m/d/yy", "/"},
       {"", "m/d/yy", "/"},
       {"%", "m/d/yy", "/"},
   };
@@ -49,6 +68,12 @@ TEST(TranslateLangInfo, TimeFormatsChooseTheClock) {
       {"%p %I:%M", "", false, true, true, ":"},               // designator first
       {"%H:%M %p", "", false, true, false, ":"},              // %p means 12 hours
       {"%OH:%OM", "", true, true, false, ":"},
+      {"%-H:%M", "", true, false, false, ":"},
+      {"%_H:%M", "", true, false, false, ":"},
+      {"%0k:%M", "", true, true, false, ":"},
+      {"%-I:%M %p", "", false, false, false, ":"},
+      // %r without a 12-hour format of the locale's own, as in gd_GB and hy_AM.
+      {"%r", "", false, true, false, ":"},
       // No hour at all: the fallbacks.
       {"", "", false, false, false, ":"},
       {"%M:%S", "", false, false, false, ":"},
@@ -78,6 +103,79 @@ TEST(TranslateLangInfo, NamesAndDesignatorsFallBackOnlyWhenEmpty) {
   EXPECT_EQ(locale.dayNames[1], "Monday");
   EXPECT_EQ(locale.shortMonthNames[11], "Dez");
   EXPECT_EQ(locale.monthNames[11], "December");
+}
+
+// 14:03:05 on Monday 9 December 2002.
+constexpr platform::LocalTime kAfternoon{2002, 12, 9, 1, 14, 3, 5};
+
+// The formats of real glibc locales, and the time stamps they give.
+TEST(TranslateLangInfo, RealLocalesWriteDayAndMonthTheRightWayRound) {
+  struct Case { const char* locale; const char* date; const char* time; const char* time12;
+                const char* stamp; };
+  const Case cases[] = {
+      {"cs_CZ", "%-d.%-m.%Y", "%H:%M:%S", "", "9.12.2002 14:03:05"},
+      {"hi_IN", "%-d/%-m/%y", "%I:%M:%S %p %Z", "%I:%M:%S %p %Z", "9/12/02 02:03:05 PM"},
+      {"ne_NP", "%y/%-m/%-d", "%H:%M:%S", "%I:%M:%S %p", "02/12/9 14:03:05"},
+      {"gd_GB", "%d/%m/%y", "%r", "", "09/12/02 02:03:05 PM"},
+      {"hy_AM", "%m/%d/%y", "%r", "", "12/09/02 02:03:05 PM"},
+      {"de_DE", "%d.%m.%Y", "%T", "", "09.12.2002 14:03:05"},
+      {"en_US", "%m/%d/%Y", "%r", "%I:%M:%S %p", "12/09/2002 02:03:05 PM"},
+      {"ja_JP", "%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5", "%H:%M:%S", "",
+       "2002\xE5\xB9\xB4" "12\xE6\x9C\x88" "09\xE6\x97\xA5 14:03:05"},
+      {"my_MM", "%OC%Oy %b %Od %A", "%OH:%OM:%OS %p", "%OI:%OM:%OS %p",
+       "2002 Dec 09 Monday 02:03:05 PM"},
+  };
+  for (const Case& c : cases) {
+    LangInfo info;
+    info.dateFormat = c.date;
+    info.timeFormat = c.time;
+    info.timeFormat12 = c.time12;
+    info.am = "AM";
+    info.pm = "PM";
+    EXPECT_EQ(FormatTimeStamp(TranslateLangInfo(info), kAfternoon), c.stamp) << c.locale;
+  }
+}
+
+// Random D_FMT texts made of the conversions a date pattern can hold and of
+// literal text (letters, quotation marks, separators, UTF-8) give the same
+// date as strftime of that format in the C locale. Not in the mix, by design:
+// %e and %_d, which strftime pads with a blank and a date pattern cannot.
+TEST(TranslateLangInfo, RandomDateFormatsAgreeWithStrftime) {
+  const char* conversions[] = {"%d", "%-d", "%0e", "%m", "%-m", "%y", "%Y", "%C%y", "%EC%Ey",
+                               "%b", "%h", "%B", "%a", "%A", "%D", "%F", "%%", "%n", "%t"};
+  const char* literals[] = {"/", ".", "-", ":", " ", ", ", "'", "\"", "'\"'", "d", "m", "y",
+                            "Day ", "MMM", "\xC3\xA9", "\xE5\xB9\xB4", "%%"};
+  std::mt19937 random(20261211);
+  LangInfo cLocale;  // the C locale's names are the English fallbacks
+  for (int round = 0; round < 5000; ++round) {
+    std::string format;
+    int pieces = 1 + static_cast<int>(random() % 6);
+    for (int i = 0; i < pieces; ++i) {
+      if (random() % 3 == 0) {
+        format += literals[random() % std::size(literals)];
+      } else {
+        format += conversions[random() % std::size(conversions)];
+      }
+    }
+    int year = 1970 + static_cast<int>(random() % 130);
+    int month = 1 + static_cast<int>(random() % 12);
+    int day = 1 + static_cast<int>(random() % 28);
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_hour = 12;
+    std::time_t t = ::timegm(&tm);
+    ::gmtime_r(&t, &tm);  // fills in the day of the week
+    char expected[512];
+    std::size_t length = std::strftime(expected, sizeof expected, format.c_str(), &tm);
+
+    cLocale.dateFormat = format;
+    platform::LocaleSettings locale = TranslateLangInfo(cLocale);
+    platform::LocalTime time{year, month, day, tm.tm_wday, 12, 0, 0};
+    ASSERT_EQ(FormatDate(locale.shortDate, locale, time), std::string(expected, length))
+        << "format " << format << " pattern " << locale.shortDate;
+  }
 }
 
 }  // namespace
