@@ -7,11 +7,15 @@
 //   ORDOVAN_RUNNER   for windows: the Wine runner and its prefix, '|'-separated
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -108,11 +112,11 @@ class ProgramDir {
   }
 
   RunResult Run(const std::vector<std::string>& args,
-                StandardOutput out = StandardOutput::File) const {
+                StandardOutput out = StandardOutput::File, int timeoutSeconds = 60) const {
     std::vector<std::string> argv = TheTarget().runner;
     argv.push_back(Program().string());
     argv.insert(argv.end(), args.begin(), args.end());
-    return RunProgram(argv, out, root_.string());
+    return RunProgram(argv, out, root_.string(), timeoutSeconds);
   }
 
  private:
@@ -335,6 +339,193 @@ TEST(EndToEnd, TitlesFollowTheRunOnATerminal) {
                                         << out;
     if (found != std::string::npos) position = found + expected.size();
   }
+}
+
+// Lines that a file or pipe gets between two starts wait in Ordovan's buffer;
+// they are handed over before each start, so what a waited program writes to
+// the same file lands after its complete "Run:" line and before its result.
+TEST(EndToEnd, WaitedProgramsOutputLandsBetweenItsRunAndResultLines) {
+  for (StandardOutput out : {StandardOutput::File, StandardOutput::Pipe}) {
+    SCOPED_TRACE(out == StandardOutput::File ? "file" : "pipe");
+    ProgramDir dir;
+    const std::string sleeper = Helper("sleeper");
+    dir.Write("ordovan.ini", "[File1]\nName=" + sleeper + "\nCmdS=0\nSize=wait\n[File2]\nName=" +
+                                 sleeper + "\nCmdS=0\nSize=wait\n");
+    RunResult result = dir.Run({}, out);
+    ExpectCleanExit(result, 0);
+    const std::string entry = RunLinePattern(sleeper) + "sleeper-ended\r?\n" +
+                              RegexEscape(TheTarget().bullet + "<\"" + sleeper + "\" 0> done!\r\n");
+    std::string rest = AfterBanner(result.output);
+    EXPECT_TRUE(std::regex_match(rest, std::regex(entry + entry + RegexEscape(DoneLine())))) << rest;
+  }
+}
+
+// What a started program's standard input, output and error were, from the
+// records of the record_fds helper: one "fd:target" line each.
+std::vector<std::string> WaitForRecords(const fs::path& file, std::size_t lines) {
+  std::vector<std::string> records;
+  for (int i = 0; i < 100; ++i) {
+    records.clear();
+    std::stringstream text(ReadWholeFile(file.string()));
+    for (std::string line; std::getline(text, line);) records.push_back(line);
+    if (records.size() >= lines) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return records;
+}
+
+TEST(EndToEnd, ShellStartsNeverHoldAPipeOfOrdovans) {
+  if (TheTarget().windows) GTEST_SKIP() << "POSIX: a shell start on Windows gets its own console";
+  ProgramDir dir;
+  const fs::path record = dir.Root() / "fds.txt";
+  std::string chain;
+  int slot = 0;
+  for (const char* mode : {"normal", "max", "Wait", "hide"}) {
+    chain += "[File" + std::to_string(++slot) + "]\nName=" + Helper("record_fds") + "\nCmdS=" +
+             record.string() + " 5000\nSize=" + mode + "\n";
+  }
+  dir.Write("ordovan.ini", chain);
+  RunResult result = dir.Run({}, StandardOutput::Pipe);
+  ExpectCleanExit(result, 0);
+  EXPECT_TRUE(result.output.ends_with(DoneLine())) << result.output;
+  EXPECT_LT(result.outputEndSeconds - result.seconds, 1.0)
+      << "the reader saw the end of the output only when the started programs ended";
+  std::vector<std::string> records = WaitForRecords(record, 12);
+  ASSERT_EQ(records.size(), 12u) << "not every entry was started";
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    EXPECT_EQ(records[i], std::to_string(i % 3) + ":/dev/null") << "entry " << i / 3 + 1;
+  }
+}
+
+TEST(EndToEnd, ShownShellStartOnATerminalWritesToThatTerminal) {
+  if (TheTarget().windows) GTEST_SKIP() << "POSIX: a shell start on Windows gets its own console";
+  ProgramDir dir;
+  const fs::path record = dir.Root() / "fds.txt";
+  dir.Write("ordovan.ini", "[File1]\nName=" + Helper("record_fds") + "\nCmdS=" + record.string() +
+                               "\nSize=normal\n[File2]\nName=" + Helper("record_fds") +
+                               "\nCmdS=" + record.string() + "\nSize=hide\n");
+  RunResult result = dir.Run({}, StandardOutput::Terminal);
+  ExpectCleanExit(result, 0);
+  std::vector<std::string> records = WaitForRecords(record, 6);
+  ASSERT_EQ(records.size(), 6u);
+  EXPECT_EQ(records[0], "0:/dev/null");
+  EXPECT_TRUE(records[1].starts_with("1:/dev/pts/")) << records[1];
+  EXPECT_EQ(records[2], "2:" + records[1].substr(2));
+  EXPECT_EQ(records[3], "0:/dev/null");
+  EXPECT_EQ(records[4], "1:/dev/null");
+  EXPECT_EQ(records[5], "2:/dev/null");
+}
+
+TEST(EndToEnd, FileSizeLimitEndsTheRunWithItsReportAndStatus1) {
+  if (TheTarget().windows) GTEST_SKIP() << "POSIX: ulimit -f";
+  ProgramDir dir;
+  dir.Write("ordovan.ini", kEmptyChain);
+  RunResult result = dir.Run({}, StandardOutput::SizeLimited);
+  EXPECT_EQ(result.signal, 0) << "killed by SIGXFSZ";
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.output.size(), 100u);
+}
+
+// Binds a UNIX socket at path, so that a socket file stands there.
+void MakeSocketFile(const fs::path& path) {
+  int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+}
+
+TEST(EndToEnd, AConfigurationThatIsNoRegularFileIsMissing) {
+  struct Case { const char* name; std::function<void(const fs::path&)> make; };
+  const Case cases[] = {
+      {"FIFO", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+      {"link to /dev/zero", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
+      {"link to /dev/urandom", [](const fs::path& p) { fs::create_symlink("/dev/urandom", p); }},
+      {"socket", [](const fs::path& p) { MakeSocketFile(p); }},
+      {"link to a directory", [](const fs::path& p) { fs::create_symlink("/tmp", p); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramDir dir;
+    c.make(dir.Dir() / "ordovan.ini");
+    RunResult result = dir.Run({}, StandardOutput::File, 20);
+    ExpectCleanExit(result, 2);
+    EXPECT_LT(result.seconds, 10.0);
+    EXPECT_EQ(AfterBanner(result.output), MissingLines());
+  }
+  // A link to a regular file is that file.
+  ProgramDir dir;
+  dir.Write("real.ini", kEmptyChain);
+  fs::create_symlink(dir.Dir() / "real.ini", dir.Dir() / "ordovan.ini");
+  RunResult result = dir.Run({});
+  ExpectCleanExit(result, 0);
+  EXPECT_EQ(AfterBanner(result.output), DoneLine());
+}
+
+// The UTF-16 text of a chain file, as Notepad's "Unicode" save writes it.
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : ascii) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  return bytes;
+}
+
+TEST(EndToEnd, Utf16ChainFilesRunTheirEntries) {
+  for (bool bigEndian : {false, true}) {
+    SCOPED_TRACE(bigEndian ? "UTF-16BE" : "UTF-16LE");
+    ProgramDir dir;
+    const std::string record = ForTarget(dir.Root() / "args.txt");
+    dir.Write("ordovan.ini", Utf16("[File1]\r\nName=" + Helper("record_args") + "\r\nCmdS=" +
+                                       record + " 0 \"two words\"\r\nSize=wait\r\n",
+                                   bigEndian));
+    RunResult result = dir.Run({});
+    ExpectCleanExit(result, 0);
+    EXPECT_EQ(ReadWholeFile((dir.Root() / "args.txt").string()),
+              "start\narg:0\narg:two words\nend\n");
+  }
+}
+
+// A document, not a program, in a shell mode reaches the program that opens
+// documents of its kind: on Windows by the file association, registered here
+// in the test's own Wine prefix; on POSIX by xdg-open, here a stand-in that
+// records its arguments.
+TEST(EndToEnd, DocumentInAShellModeReachesItsOpener) {
+  ProgramDir dir;
+  const fs::path record = dir.Root() / "args.txt";
+  const std::string document = ForTarget(dir.Dir() / "report.ordovandoc");
+  dir.Write("report.ordovandoc", "a document\n");
+  dir.Write("ordovan.ini", "[File1]\nName=" + document + "\nCmdS=-ignored\nSize=normal\n");
+  std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+  if (TheTarget().windows) {
+    const std::string classes = "HKCU\\Software\\Classes\\";
+    const std::string command =
+        "\"" + Helper("record_args") + "\" \"" + ForTarget(record) + "\" 0 \"%1\"";
+    for (const std::vector<std::string>& add :
+         {std::vector<std::string>{classes + ".ordovandoc", "/ve", "/d", "OrdovanTest.Document"},
+          std::vector<std::string>{classes + "OrdovanTest.Document\\shell\\open\\command", "/ve",
+                                   "/d", command}}) {
+      std::vector<std::string> argv = TheTarget().runner;
+      argv.insert(argv.end(), {"reg", "add"});
+      argv.insert(argv.end(), add.begin(), add.end());
+      argv.push_back("/f");
+      ASSERT_EQ(RunProgram(argv, StandardOutput::File, dir.Root().string()).status, 0);
+    }
+  } else {
+    dir.Write("opener/xdg-open", "#!/bin/sh\nexec " + Helper("record_args") + " " +
+                                     record.string() + " 0 \"$@\"\n");
+    fs::permissions(dir.Dir() / "opener/xdg-open", fs::perms::owner_all);
+    ::setenv("PATH", ((dir.Dir() / "opener").string() + ":" + oldPath).c_str(), 1);
+  }
+  RunResult result = dir.Run({});
+  ::setenv("PATH", oldPath.c_str(), 1);
+  ExpectCleanExit(result, 0);
+  std::vector<std::string> lines;
+  for (int i = 0; i < 200 && !ReadWholeFile(record.string()).ends_with("end\n"); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  // xdg-open takes the document alone; the Windows command line gets %1.
+  EXPECT_EQ(ReadWholeFile(record.string()), "start\narg:0\narg:" + document + "\nend\n");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,9 +49,12 @@ RunResult RunProgram(const std::vector<std::string>& argv, StandardOutput out,
   auto started = std::chrono::steady_clock::now();
 
   int pipeEnds[2] = {-1, -1};
-  if (out == StandardOutput::BrokenPipe) {
+  if (out == StandardOutput::BrokenPipe || out == StandardOutput::Pipe) {
     if (::pipe(pipeEnds) != 0) std::abort();
+  }
+  if (out == StandardOutput::BrokenPipe) {
     ::close(pipeEnds[0]);  // the reader is gone before the program starts
+    pipeEnds[0] = -1;
   }
   int terminal = -1;
   pid_t child;
@@ -72,8 +76,15 @@ RunResult RunProgram(const std::vector<std::string>& argv, StandardOutput out,
       case StandardOutput::File: ::dup2(::open(outPath.c_str(), O_WRONLY | O_TRUNC), 1); break;
       case StandardOutput::Closed: ::close(1); break;
       case StandardOutput::DiskFull: ::dup2(::open("/dev/full", O_WRONLY), 1); break;
-      case StandardOutput::BrokenPipe: ::dup2(pipeEnds[1], 1); break;
+      case StandardOutput::BrokenPipe:
+      case StandardOutput::Pipe: ::dup2(pipeEnds[1], 1); break;
       case StandardOutput::Terminal: break;
+      case StandardOutput::SizeLimited: {
+        ::dup2(::open(outPath.c_str(), O_WRONLY | O_TRUNC), 1);
+        rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        break;
+      }
     }
     for (int fd = 3; fd < 256; ++fd) ::close(fd);
     Exec(argv, workingDirectory);
@@ -81,30 +92,49 @@ RunResult RunProgram(const std::vector<std::string>& argv, StandardOutput out,
   if (pipeEnds[1] >= 0) ::close(pipeEnds[1]);
 
   auto deadline = started + std::chrono::seconds(timeoutSeconds);
+  auto since = [&] {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  };
+  // A terminal is read while the program runs and drained after its end; a
+  // pipe is read to its end, as a reader such as cat does, which may be later.
+  int reader = terminal >= 0 ? terminal : out == StandardOutput::Pipe ? pipeEnds[0] : -1;
   int status = 0;
+  bool ended = false;
   for (;;) {
-    if (terminal >= 0) {
-      pollfd poller{terminal, POLLIN, 0};
-      if (::poll(&poller, 1, 20) > 0) {
+    if (ended && (reader < 0 || terminal >= 0)) break;
+    if (std::chrono::steady_clock::now() > deadline) {
+      if (!ended) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        result.timedOut = true;
+        result.seconds = since();
+      }
+      break;
+    }
+    if (reader >= 0) {
+      pollfd poller{reader, POLLIN, 0};
+      if (::poll(&poller, 1, 5) > 0) {
         char buffer[4096];
-        ssize_t got = ::read(terminal, buffer, sizeof buffer);
+        ssize_t got = ::read(reader, buffer, sizeof buffer);
         if (got > 0) {
           result.output.append(buffer, static_cast<std::size_t>(got));
           continue;
+        }
+        if (reader != terminal) {
+          result.outputEndSeconds = since();
+          ::close(reader);
+          reader = -1;
         }
       }
     } else {
       ::usleep(5000);
     }
-    pid_t done = ::waitpid(child, &status, WNOHANG);
-    if (done == child) break;
-    if (std::chrono::steady_clock::now() > deadline) {
-      ::kill(child, SIGKILL);
-      ::waitpid(child, &status, 0);
-      result.timedOut = true;
-      break;
+    if (!ended && ::waitpid(child, &status, WNOHANG) == child) {
+      ended = true;
+      result.seconds = since();
     }
   }
+  if (reader >= 0 && reader != terminal) ::close(reader);
   if (terminal >= 0) {
     char buffer[4096];
     ssize_t got;
@@ -113,14 +143,12 @@ RunResult RunProgram(const std::vector<std::string>& argv, StandardOutput out,
       result.output.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(terminal);
-  } else {
+  } else if (out != StandardOutput::Pipe) {
     result.output = ReadWholeFile(outPath);
   }
   result.errors = ReadWholeFile(errPath);
   std::remove(outPath.c_str());
   std::remove(errPath.c_str());
-  result.seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   if (!result.timedOut && WIFEXITED(status)) result.status = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
   return result;

@@ -11,6 +11,8 @@ enum class StandardOutput {
   DiskFull,    // /dev/full: a character device that refuses every write
   BrokenPipe,  // a pipe whose reader has already gone
   Terminal,    // a pseudo-terminal; output includes what reaches the terminal
+  Pipe,        // a pipe read to its end, as `ordovan | cat` would
+  SizeLimited, // a file under a file-size limit of 100 bytes (ulimit -f)
 };
 
 struct RunResult {
@@ -19,7 +21,8 @@ struct RunResult {
   int status = -1;        // exit status when the program exited
   int signal = 0;         // the signal that ended it, if one did
   bool timedOut = false;  // killed after the time limit
-  double seconds = 0;     // wall-clock time taken
+  double seconds = 0;     // wall-clock time until the program ended
+  double outputEndSeconds = 0;  // Pipe: wall-clock time until the pipe's end was read
 };
 
 // The whole content of a file; empty when it cannot be read.
