@@ -61,13 +61,17 @@ std::string ReadRegularFile(const std::string& path) {
   if (fd < 0) return bytes;
   struct stat info {};
   if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    // Read to the end, which may lie beyond the size seen a moment ago.
     bytes.resize(static_cast<std::size_t>(info.st_size));
     std::size_t have = 0;
     for (;;) {
-      if (have == bytes.size()) bytes.resize(have + 65536);  // the file has grown
-      ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+      char more[4096];
+      bool full = have == bytes.size();
+      ssize_t got = full ? ::read(fd, more, sizeof more)
+                         : ::read(fd, bytes.data() + have, bytes.size() - have);
       if (got < 0 && errno == EINTR) continue;
       if (got <= 0) break;
+      if (full) bytes.append(more, static_cast<std::size_t>(got));
       have += static_cast<std::size_t>(got);
     }
     bytes.resize(have);

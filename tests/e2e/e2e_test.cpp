@@ -498,7 +498,7 @@ TEST(EndToEnd, DocumentInAShellModeReachesItsOpener) {
   dir.Write("ordovan.ini", "[File1]\nName=" + document + "\nCmdS=-ignored\nSize=normal\n");
   std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
   if (TheTarget().windows) {
-    const std::string classes = "HKCU\\Software\\Classes\\";
+    const std::string classes = "HKCR\\";
     const std::string command =
         "\"" + Helper("record_args") + "\" \"" + ForTarget(record) + "\" 0 \"%1\"";
     for (const std::vector<std::string>& add :
