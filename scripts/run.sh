@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/tools.sh
-ensure_tools tests
+ensure_tools native
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$(nproc 2>/dev/null || echo 2)" --target ordovan
 exec build/native/ordovan "$@"

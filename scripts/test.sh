@@ -7,8 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/tools.sh
-ensure_tools tests
-ensure_tools windows
+ensure_tools tests windows
 
 jobs=$(nproc 2>/dev/null || echo 2)
 for preset in native sanitize windows; do

@@ -8,6 +8,7 @@
 #include "console/errors.h"
 #include "console/output.h"
 #include "main/end_program.h"
+#include "main/options.h"
 #include "platform/platform.h"
 
 #ifndef ORDOVAN_VERSION
@@ -51,6 +52,16 @@ std::string ErrorReport(const Exception& error, const std::string& moduleName) {
 void RunProgram() {
   bool everyStartSucceeded = true;
   try {
+    switch (CommandOf(platform::FirstArgument())) {
+      case Command::Help:
+        PrintHelp();
+        EndProgram(kExitOk);
+      case Command::Version:
+        PrintVersion();
+        EndProgram(kExitOk);
+      case Command::Run:
+        break;
+    }
     PrintLine({Text(kBanner)});
     PrintLine({Text(kNotice)});
     LoadConfig();

@@ -528,4 +528,40 @@ TEST(EndToEnd, DocumentInAShellModeReachesItsOpener) {
   EXPECT_EQ(ReadWholeFile(record.string()), "start\narg:0\narg:" + document + "\nend\n");
 }
 
+TEST(EndToEnd, HelpAndVersionPrintAndStartNothing) {
+  std::vector<std::string> help = {"--help", "-h"};
+  if (TheTarget().windows) help.push_back("/?");
+  const std::string version = std::string("Ordovan ") + ORDOVAN_VERSION + "\r";
+  struct Case { std::string argument; bool isHelp; };
+  std::vector<Case> cases;
+  for (const std::string& word : help) cases.push_back({word, true});
+  for (const char* word : {"--version", "-V"}) cases.push_back({word, false});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.argument);
+    ProgramDir dir;
+    const fs::path record = dir.Root() / "args.txt";
+    dir.Write("ordovan.ini", "[File1]\nName=" + Helper("record_args") + "\nCmdS=" +
+                                 ForTarget(record) + "\nSize=wait\nTime=30\n");
+    RunResult result = dir.Run({c.argument}, StandardOutput::Terminal);
+    ExpectCleanExit(result, 0);
+    EXPECT_LT(result.seconds, 20.0);
+    EXPECT_FALSE(fs::exists(record)) << "an entry was started";
+    const std::string out = WithoutCursorControl(result.output);
+    EXPECT_EQ(out.find("\x1B]0;Ordovan"), std::string::npos) << "a title was set: " << out;
+    if (c.isHelp) {
+      EXPECT_NE(out.find("Usage: ordovan [CONFIG]"), std::string::npos) << out;
+      EXPECT_NE(out.find("Exit status"), std::string::npos) << out;
+    } else {
+      EXPECT_NE(out.find(version), std::string::npos) << out;
+      EXPECT_NE(out.find("The Ordovan authors"), std::string::npos) << out;
+    }
+  }
+  // Anything else is still a configuration file name.
+  ProgramDir dir;
+  dir.Write("--HELP", kEmptyChain);
+  RunResult result = dir.Run({"--HELP"});
+  ExpectCleanExit(result, 0);
+  EXPECT_EQ(AfterBanner(result.output), DoneLine());
+}
+
 }  // namespace
