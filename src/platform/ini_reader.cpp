@@ -104,6 +104,19 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   return out;
 }
 
+// The lines of the first section of a name: only that one counts. Empty when
+// there is no such section.
+// The name asked for is taken as it is, as GetPrivateProfileSectionA takes it.
+std::string_view FirstSectionText(const PreparedProfile& profile, std::string_view section) {
+  for (const ProfileSection& candidate : profile.sections) {
+    if (SameName(candidate.name, section)) {
+      return std::string_view(profile.text).substr(candidate.begin,
+                                                   candidate.end - candidate.begin);
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 PreparedProfile PrepareProfile(std::string fileBytes) {
@@ -132,23 +145,44 @@ PreparedProfile PrepareProfile(std::string fileBytes) {
 
 std::string ProfileValue(const PreparedProfile& profile, std::string_view section,
                          std::string_view key) {
-  section = Trim(section);
   key = Trim(key);
-  for (const ProfileSection& candidate : profile.sections) {
-    if (!SameName(candidate.name, section)) continue;
-    // Only the first section of a name counts.
-    std::string_view lines(profile.text.data() + candidate.begin, candidate.end - candidate.begin);
-    while (!lines.empty()) {
-      std::string_view line = Trim(NextLine(lines));
-      std::size_t equals = line.find('=');
-      if (equals == std::string_view::npos) continue;
-      if (!SameName(CutAtNul(Trim(line.substr(0, equals))), key)) continue;
-      std::string_view value = Unquote(CutAtNul(Trim(line.substr(equals + 1))));
-      return std::string(value.substr(0, kMaxProfileValue));
-    }
-    return {};
+  std::string_view lines = FirstSectionText(profile, section);
+  while (!lines.empty()) {
+    std::string_view line = Trim(NextLine(lines));
+    std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) continue;
+    if (!SameName(CutAtNul(Trim(line.substr(0, equals))), key)) continue;
+    std::string_view value = Unquote(CutAtNul(Trim(line.substr(equals + 1))));
+    return std::string(value.substr(0, kMaxProfileValue));
   }
   return {};
+}
+
+std::vector<std::string> ProfileSectionNames(const PreparedProfile& profile) {
+  std::vector<std::string> names;
+  for (const ProfileSection& section : profile.sections) {
+    if (!section.name.empty()) names.push_back(section.name);
+  }
+  return names;
+}
+
+std::vector<ProfileLine> ProfileSectionLines(const PreparedProfile& profile,
+                                             std::string_view section) {
+  std::vector<ProfileLine> result;
+  std::string_view lines = FirstSectionText(profile, section);
+  while (!lines.empty()) {
+    std::string_view line = Trim(NextLine(lines));
+    if (line.empty() || line.front() == ';') continue;
+    std::size_t equals = line.find('=');
+    ProfileLine entry;
+    entry.key = CutAtNul(Trim(line.substr(0, equals)));
+    if (equals != std::string_view::npos) {
+      entry.hasEquals = true;
+      entry.value = CutAtNul(Trim(line.substr(equals + 1)));
+    }
+    result.push_back(std::move(entry));
+  }
+  return result;
 }
 
 std::string ProfileValue(std::string_view fileBytes, std::string_view section,

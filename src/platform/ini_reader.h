@@ -42,3 +42,22 @@ std::string ProfileValue(const PreparedProfile& profile, std::string_view sectio
 // The same, straight from a file's bytes as they are on disk.
 std::string ProfileValue(std::string_view fileBytes, std::string_view section,
                          std::string_view key);
+
+// One line of a section, as the Windows profile functions list it: the key,
+// and the value after the first '=' (blanks around both dropped, both cut at
+// a NUL byte, quotation marks and length kept as written). A line without
+// '=' is a key alone.
+struct ProfileLine {
+  std::string key;
+  std::string value;
+  bool hasEquals = false;
+};
+
+// The names of the sections, in file order, repeats included; a section with
+// an empty name is not listed.
+std::vector<std::string> ProfileSectionNames(const PreparedProfile& profile);
+
+// The lines of the first section of that name (matched as ProfileValue
+// matches it), without blank lines and comment lines (';' first).
+std::vector<ProfileLine> ProfileSectionLines(const PreparedProfile& profile,
+                                             std::string_view section);

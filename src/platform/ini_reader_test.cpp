@@ -21,28 +21,26 @@ std::string ReadFile(const std::filesystem::path& path) {
 // the non-ASCII text of a UTF-16 file comes out in UTF-8, the text encoding
 // of the POSIX build, where the Windows functions give the ANSI code page
 // (Wine's default is 1252) and '?' for what it cannot hold; an unpaired
-// surrogate is U+FFFD here.
-const std::map<std::string, std::map<std::string, std::string>> kByDesign = {
+// surrogate is U+FFFD here. Each pair replaces a text of the twin files.
+const std::map<std::string, std::vector<std::pair<std::string, std::string>>> kByDesign = {
     {"utf16le-nonascii.ini",
-     {{"File1.Name", "caf\\xC3\\xA9.exe"},
-      {"File1.CmdS", "\\xC3\\x9Cber \\xC2\\xBD"},
-      {"File2.Name", "\\xE2\\x82\\xAC\\xC3\\xA4"},
-      {"File4.Name", "a\\xEF\\xBF\\xBDb"},
-      {"File4.CmdS", "\\xEF\\xBF\\xBDz"}}},
+     {{"=caf\\xE9.exe", "=caf\\xC3\\xA9.exe"},
+      {"=\\xDCber \\xBD", "=\\xC3\\x9Cber \\xC2\\xBD"},
+      {"=\\x80\\xE4", "=\\xE2\\x82\\xAC\\xC3\\xA4"},
+      {"=a?b", "=a\\xEF\\xBF\\xBDb"},
+      {"=?z", "=\\xEF\\xBF\\xBDz"}}},
 };
 
-// The .values text with the by-design differences of one corpus file put in.
-std::string WithByDesignValues(const std::string& file, const std::string& values) {
+// A twin file's text with the by-design differences of its corpus file put in.
+std::string WithByDesignValues(const std::string& file, std::string twin) {
   auto differences = kByDesign.find(file);
-  if (differences == kByDesign.end()) return values;
-  std::istringstream lines(values);
-  std::string out;
-  for (std::string line; std::getline(lines, line);) {
-    std::string name = line.substr(0, line.find('='));
-    auto changed = differences->second.find(name);
-    out += (changed == differences->second.end() ? line : name + "=" + changed->second) + "\n";
+  if (differences == kByDesign.end()) return twin;
+  for (const auto& [windows, posix] : differences->second) {
+    std::size_t at = twin.find(windows);
+    EXPECT_NE(at, std::string::npos) << file << ": " << windows;
+    if (at != std::string::npos) twin.replace(at, windows.size(), posix);
   }
-  return out;
+  return twin;
 }
 
 // Every corpus file has a .values twin made by the Windows profile functions
@@ -72,6 +70,20 @@ TEST(ProfileValue, AgreesWithTheWindowsProfileFunctionsOnTheCorpus) {
     std::string name = entry.path().filename().string();
     EXPECT_EQ(values, WithByDesignValues(name, ReadFile(twin))) << "corpus file " << name;
     EXPECT_EQ(preparedValues, values) << "corpus file " << name;
+
+    // The listing of sections and their lines, as GetPrivateProfileSectionNamesA
+    // and GetPrivateProfileSectionA give it.
+    std::string sections = corpus::SectionListing(
+        [&] { return ProfileSectionNames(prepared); },
+        [&](const std::string& section) {
+          std::vector<std::string> lines;
+          for (const ProfileLine& line : ProfileSectionLines(prepared, section)) {
+            lines.push_back(line.key + (line.hasEquals ? "=" + line.value : ""));
+          }
+          return lines;
+        });
+    twin.replace_extension(".sections");
+    EXPECT_EQ(sections, WithByDesignValues(name, ReadFile(twin))) << "corpus file " << name;
   }
   EXPECT_GT(files, 0) << "no corpus in " << ORDOVAN_INI_CORPUS_DIR;
 }

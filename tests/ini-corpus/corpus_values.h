@@ -37,4 +37,18 @@ std::string ChainValues(Read read) {
   return out;
 }
 
+// The sections of an INI file and their lines, as the Windows functions list
+// them: "[name]" for each section name in file order, then that name's lines.
+// names() gives the section names; lines(name) the lines of that section, as
+// key=value, or the key alone for a line without '='.
+template <class Names, class Lines>
+std::string SectionListing(Names names, Lines lines) {
+  std::string out;
+  for (const std::string& name : names()) {
+    out += "[" + Escape(name) + "]\n";
+    for (const std::string& line : lines(name)) out += Escape(line) + "\n";
+  }
+  return out;
+}
+
 }  // namespace corpus
