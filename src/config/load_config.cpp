@@ -13,13 +13,15 @@ std::string ConfigPath(const std::string& programDirectory, const std::string& a
   return programDirectory + (argument.empty() ? std::string(kDefaultConfigName) : argument);
 }
 
+void ReportMissingConfig() {
+  PrintLine({});
+  PrintLine({Text(kBullet), Text("Configuration file not specified or not found!")});
+  EndProgram(kExitConfigMissing);
+}
+
 void LoadConfig() {
   std::string path = ConfigPath(platform::LocateProgram().directory, platform::FirstArgument());
-  if (!platform::ConfigFileExists(path)) {
-    PrintLine({});
-    PrintLine({Text(kBullet), Text("Configuration file not specified or not found!")});
-    EndProgram(kExitConfigMissing);
-  }
+  if (!platform::ConfigFileExists(path)) ReportMissingConfig();
   // The reader is closed again however the reading ends.
   struct OpenReader {
     explicit OpenReader(const std::string& file) { platform::OpenProfile(file); }

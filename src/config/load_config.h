@@ -25,6 +25,10 @@ inline constexpr const char* kDefaultConfigName = "ordovan.ini";
 // the first argument, or by the default name when there is none.
 std::string ConfigPath(const std::string& programDirectory, const std::string& argument);
 
+// Writes the missing-file lines (an empty line and "Configuration file not
+// specified or not found!") and ends the program with exit status 2.
+[[noreturn]] void ReportMissingConfig();
+
 // Fills ChainTable from the configuration file. When the file is missing it
 // writes the missing-file lines and ends the program with exit status 2.
 void LoadConfig();

@@ -43,16 +43,17 @@ bool ParseDecimal(std::string_view text, std::int32_t& value) {
 
 }  // namespace
 
-std::int32_t ParseTimeValue(std::string_view text) {
+bool IsTimeValue(std::string_view text, std::int32_t& value) {
   while (!text.empty() && text[0] == ' ') text.remove_prefix(1);
-  std::int32_t value = 0;
-  bool ok;
+  value = 0;
   if (text.starts_with('$') || text.starts_with('x') || text.starts_with('X')) {
-    ok = ParseHex(text.substr(1), value);
-  } else if (text.starts_with("0x") || text.starts_with("0X")) {
-    ok = ParseHex(text.substr(2), value);
-  } else {
-    ok = ParseDecimal(text, value);
+    return ParseHex(text.substr(1), value);
   }
-  return ok ? value : 0;
+  if (text.starts_with("0x") || text.starts_with("0X")) return ParseHex(text.substr(2), value);
+  return ParseDecimal(text, value);
+}
+
+std::int32_t ParseTimeValue(std::string_view text) {
+  std::int32_t value = 0;
+  return IsTimeValue(text, value) ? value : 0;
 }

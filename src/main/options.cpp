@@ -20,13 +20,15 @@ constexpr bool kSlashQuestionMark = false;
 
 constexpr std::string_view kHelp[] = {
     "Usage: ordovan [CONFIG]",
+    "       ordovan --check [CONFIG]",
     "       ordovan " ORDOVAN_HELP_WORDS,
     "       ordovan --version | -V",
     "",
     "Starts up to eleven programs or documents one after another, as a chain read",
     "from CONFIG, with a time-stamped line and a pause for each.",
     "CONFIG is always taken relative to the program's own directory;",
-    "without it, ordovan.ini there is used.",
+    "without it, ordovan.ini there is used. --check reads CONFIG as a run would,",
+    "says what a run would do and what is probably a mistake, and runs nothing.",
     "",
     "Sections [File1] to [File11], with the keys:",
     "  Name=  the program or document to start; empty leaves the slot unused",
@@ -42,7 +44,8 @@ constexpr std::string_view kHelp[] = {
     "  other   any other word: hand it to the desktop to open, shown normally",
     "",
     "Exit status: 0 the chain ran to its end; 1 an error ended the run;",
-    "2 the configuration file was not found; 3 a wait entry could not be started.",
+    "2 the configuration file was not found; 3 a wait entry could not be started;",
+    "4 --check found something.",
     "",
     "Full documentation: README.md beside the program, ordovan(1), and",
     ORDOVAN_HOMEPAGE,
@@ -54,6 +57,7 @@ Command CommandOf(std::string_view firstArgument) {
   if (firstArgument == "--help" || firstArgument == "-h") return Command::Help;
   if (kSlashQuestionMark && firstArgument == "/?") return Command::Help;
   if (firstArgument == "--version" || firstArgument == "-V") return Command::Version;
+  if (firstArgument == "--check") return Command::Check;
   return Command::Run;
 }
 

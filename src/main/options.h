@@ -9,6 +9,7 @@ enum class Command {
   Run,      // run the chain
   Help,     // --help, -h, and /? on Windows
   Version,  // --version, -V
+  Check,    // --check [CONFIG]: say what the chain will do, run nothing
 };
 
 // What the first argument asks for.

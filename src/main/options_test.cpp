@@ -19,6 +19,7 @@ TEST(CommandOf, OnlyTheExactWordsAreOptions) {
       {"--HELP", Command::Run},      {"-help", Command::Run},
       {"--help ", Command::Run},     {"-v", Command::Run},
       {"--version=1", Command::Run}, {"-H", Command::Run},
+      {"--check", Command::Check},   {"--Check", Command::Run},  {"-c", Command::Run},
 #ifdef _WIN32
       {"/?", Command::Help},
 #else
@@ -76,6 +77,24 @@ TEST_F(OptionsRunTest, AnyOtherArgumentStillNamesTheConfigurationFile) {
   fake::state.files["C:\\Chain\\--Help"] = "";
   EXPECT_EQ(Run("--Help"), kExitOk);
   EXPECT_TRUE(fake::state.Output().ends_with(std::string(kBullet) + "Done.\r\n"));
+}
+
+TEST_F(OptionsRunTest, CheckReadsTheSecondArgumentAndEndsWith4OnAFinding) {
+  fake::state.secondArgument = "sub\\night.ini";
+  fake::state.files["C:\\Chain\\sub\\night.ini"] = "[File1]\nName=x\nSize=Wait\n";
+  EXPECT_EQ(Run("--check"), kExitCheckFindings);
+  std::string out = fake::state.Output();
+  EXPECT_NE(out.find(std::string(kBullet) + "Configuration file: C:\\Chain\\sub\\night.ini\r\n"),
+            std::string::npos)
+      << out;
+  EXPECT_TRUE(fake::state.titles.empty());
+
+  SetUp();
+  fake::state.files["C:\\Chain\\ordovan.ini"] = "";
+  EXPECT_EQ(Run("--check"), kExitOk);
+  SetUp();
+  EXPECT_EQ(Run("--check"), kExitConfigMissing);
+  EXPECT_TRUE(fake::state.Output().ends_with("Configuration file not specified or not found!\r\n"));
 }
 
 TEST_F(OptionsRunTest, HelpThatCannotBeWrittenEndsWithStatus1) {

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "chain/run_chain.h"
+#include "config/check_chain.h"
 #include "config/load_config.h"
 #include "console/errors.h"
 #include "console/output.h"
@@ -52,18 +53,21 @@ std::string ErrorReport(const Exception& error, const std::string& moduleName) {
 void RunProgram() {
   bool everyStartSucceeded = true;
   try {
-    switch (CommandOf(platform::FirstArgument())) {
+    Command command = CommandOf(platform::FirstArgument());
+    switch (command) {
       case Command::Help:
         PrintHelp();
         EndProgram(kExitOk);
       case Command::Version:
         PrintVersion();
         EndProgram(kExitOk);
+      case Command::Check:
       case Command::Run:
         break;
     }
     PrintLine({Text(kBanner)});
     PrintLine({Text(kNotice)});
+    if (command == Command::Check) RunCheck(platform::SecondArgument());
     LoadConfig();
     everyStartSucceeded = RunChain();
     PrintLine({Text(kBullet), Text("Done.")});

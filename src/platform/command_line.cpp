@@ -30,21 +30,29 @@ std::string NextItem(std::string_view line, std::size_t& pos) {
 
 }  // namespace
 
-std::string FirstArgumentOfCommandLine(std::string_view commandLine) {
+std::string ArgumentOfCommandLine(std::string_view commandLine, int number) {
   std::size_t pos = 0;
   NextItem(commandLine, pos);  // the program's own name
-  return NextItem(commandLine, pos);
+  std::string item;
+  for (int i = 0; i < number; ++i) item = NextItem(commandLine, pos);
+  return item;
 }
 
-std::string FirstArgumentOfArgv(int argc, char** argv) {
+std::string FirstArgumentOfCommandLine(std::string_view commandLine) {
+  return ArgumentOfCommandLine(commandLine, 1);
+}
+
+std::string ArgumentOfArgv(int argc, char** argv, int number) {
   for (int i = 1; i < argc; ++i) {
     std::string argument = argv[i];
-    if (argument.empty()) continue;
+    if (argument.empty() || --number > 0) continue;
     if (argument.size() > kMaxArgumentLength) argument.resize(kMaxArgumentLength);
     return argument;
   }
   return {};
 }
+
+std::string FirstArgumentOfArgv(int argc, char** argv) { return ArgumentOfArgv(argc, argv, 1); }
 
 platform::ProgramLocation SplitAfterLastSeparator(std::string_view path,
                                                     std::string_view separators,
@@ -59,4 +67,34 @@ platform::ProgramLocation SplitAfterLastSeparator(std::string_view path,
     }
   }
   return {std::string(path.substr(0, end)), std::string(path.substr(end))};
+}
+
+std::vector<std::string> WindowsProgramCandidates(const std::string& name,
+                                                  const std::vector<std::string>& directories) {
+  std::size_t last = name.find_last_of("\\/:");
+  std::string lastElement = last == std::string::npos ? name : name.substr(last + 1);
+  std::string file = lastElement.find('.') == std::string::npos ? name + ".exe" : name;
+  if (last != std::string::npos) return {file};
+  std::vector<std::string> candidates;
+  for (std::string directory : directories) {
+    if (directory.empty()) continue;
+    if (directory.back() != '\\' && directory.back() != '/') directory += '\\';
+    candidates.push_back(directory + file);
+  }
+  return candidates;
+}
+
+std::vector<std::string> SplitWindowsPath(std::string_view pathValue) {
+  std::vector<std::string> directories;
+  while (!pathValue.empty()) {
+    std::size_t end = pathValue.find(';');
+    std::string directory;
+    for (char c : pathValue.substr(0, end)) {
+      if (c != '"') directory += c;
+    }
+    if (!directory.empty()) directories.push_back(directory);
+    if (end == std::string_view::npos) break;
+    pathValue.remove_prefix(end + 1);
+  }
+  return directories;
 }

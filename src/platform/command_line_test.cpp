@@ -80,4 +80,30 @@ TEST(SplitAfterLastSeparator, TrailBytesOfDoubleByteCharactersAreNoSeparators) {
   EXPECT_EQ(SplitAfterLastSeparator("a\\\x95", "\\:", leadBytes).directory, "a\\");
 }
 
+TEST(ArgumentOfCommandLine, CountsItemsByTheSameRules) {
+  EXPECT_EQ(ArgumentOfCommandLine("o.exe --check \"my chain.ini\" x", 2), "my chain.ini");
+  EXPECT_EQ(ArgumentOfCommandLine("o.exe --check \"\" night.ini", 2), "night.ini");
+  EXPECT_EQ(ArgumentOfCommandLine("o.exe --check", 2), "");
+  char program[] = "ordovan", check[] = "--check", empty[] = "", name[] = "a.ini";
+  char* argv[] = {program, check, empty, name};
+  EXPECT_EQ(ArgumentOfArgv(4, argv, 2), "a.ini");
+  EXPECT_EQ(ArgumentOfArgv(2, argv, 2), "");
+}
+
+TEST(WindowsProgramCandidates, SearchesLikeCreateProcess) {
+  const std::vector<std::string> dirs = {"C:\\Chain\\", "C:\\Work", "", "C:\\Windows\\system32"};
+  EXPECT_EQ(WindowsProgramCandidates("tool", dirs),
+            (std::vector<std::string>{"C:\\Chain\\tool.exe", "C:\\Work\\tool.exe",
+                                      "C:\\Windows\\system32\\tool.exe"}));
+  EXPECT_EQ(WindowsProgramCandidates("run.bat", {"D:\\"}), std::vector<std::string>{"D:\\run.bat"});
+  // A name with a path is looked for there alone.
+  EXPECT_EQ(WindowsProgramCandidates("C:\\Tools\\backup", dirs),
+            std::vector<std::string>{"C:\\Tools\\backup.exe"});
+  EXPECT_EQ(WindowsProgramCandidates("sub/x.y\\tool", dirs),
+            std::vector<std::string>{"sub/x.y\\tool.exe"});
+  EXPECT_EQ(WindowsProgramCandidates("D:tool.com", dirs), std::vector<std::string>{"D:tool.com"});
+  EXPECT_EQ(SplitWindowsPath("C:\\a;;\"C:\\b c\";D:\\d\\"),
+            (std::vector<std::string>{"C:\\a", "C:\\b c", "D:\\d\\"}));
+}
+
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.h"
+
 inline constexpr std::size_t kMaxProfileValue = 2047;
 
 // One section of a prepared file: its name as written (blanks around it
@@ -43,21 +45,15 @@ std::string ProfileValue(const PreparedProfile& profile, std::string_view sectio
 std::string ProfileValue(std::string_view fileBytes, std::string_view section,
                          std::string_view key);
 
-// One line of a section, as the Windows profile functions list it: the key,
-// and the value after the first '=' (blanks around both dropped, both cut at
-// a NUL byte, quotation marks and length kept as written). A line without
-// '=' is a key alone.
-struct ProfileLine {
-  std::string key;
-  std::string value;
-  bool hasEquals = false;
-};
+using platform::ProfileLine;
 
 // The names of the sections, in file order, repeats included; a section with
 // an empty name is not listed.
 std::vector<std::string> ProfileSectionNames(const PreparedProfile& profile);
 
 // The lines of the first section of that name (matched as ProfileValue
-// matches it), without blank lines and comment lines (';' first).
+// matches it), without blank lines and comment lines (';' first): the key
+// and the value after the first '=', blanks around both dropped and both cut
+// at a NUL byte, quotation marks and length kept as written.
 std::vector<ProfileLine> ProfileSectionLines(const PreparedProfile& profile,
                                              std::string_view section);

@@ -49,6 +49,8 @@ void SetWindowTitle(const std::string& title) {
 
 std::string FirstArgument() { return state.firstArgument; }
 
+std::string SecondArgument() { return state.secondArgument; }
+
 ProgramLocation LocateProgram() { return state.location; }
 
 bool ConfigFileExists(const std::string& path) { return state.files.count(path) != 0; }
@@ -65,6 +67,24 @@ std::string ReadProfileString(const std::string& section, const std::string& key
   if (state.profileReadRunsOutOfMemory) throw std::bad_alloc();
   auto file = state.files.find(state.profilePath);
   return file == state.files.end() ? std::string() : ProfileValue(file->second, section, key);
+}
+
+std::vector<std::string> ProfileSectionNames() {
+  auto file = state.files.find(state.profilePath);
+  if (file == state.files.end()) return {};
+  return ::ProfileSectionNames(PrepareProfile(file->second));
+}
+
+std::vector<ProfileLine> ProfileSectionLines(const std::string& section) {
+  auto file = state.files.find(state.profilePath);
+  if (file == state.files.end()) return {};
+  return ::ProfileSectionLines(PrepareProfile(file->second), section);
+}
+
+bool ProgramFound(const std::string& name) { return state.programs.count(name) != 0; }
+
+bool PathExists(const std::string& name) {
+  return state.files.count(name) != 0 || state.programs.count(name) != 0;
 }
 
 void CloseProfile() {

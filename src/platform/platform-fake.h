@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ struct Platform {
   std::vector<std::string> titles;
 
   std::string firstArgument;
+  std::string secondArgument;
   platform::ProgramLocation location{"C:\\Chain\\", "ordovan.exe"};
   // Files that exist, with their contents. Directories are not files.
   std::map<std::string, std::string> files;
@@ -41,6 +43,8 @@ struct Platform {
 
   platform::LocalTime clock{2002, 12, 9, 1, 14, 3, 5};
   platform::LocaleSettings locale;
+  // Programs that a "wait" start would find (for the chain check).
+  std::set<std::string> programs;
   // Names whose start fails; every other start succeeds.
   std::vector<std::string> unstartable;
   int sleptMilliseconds = 0;

@@ -148,6 +148,8 @@ void SetWindowTitle(const std::string& title) {
 
 std::string FirstArgument() { return FirstArgumentOfArgv(savedArgc, savedArgv); }
 
+std::string SecondArgument() { return ArgumentOfArgv(savedArgc, savedArgv, 2); }
+
 ProgramLocation LocateProgram() {
   std::string path;
   for (std::size_t size = 256;; size *= 2) {
@@ -189,6 +191,19 @@ std::string ReadProfileString(const std::string& section, const std::string& key
 }
 
 void CloseProfile() { profile = PreparedProfile{}; }
+
+std::vector<std::string> ProfileSectionNames() { return ::ProfileSectionNames(profile); }
+
+std::vector<ProfileLine> ProfileSectionLines(const std::string& section) {
+  return ::ProfileSectionLines(profile, section);
+}
+
+bool ProgramFound(const std::string& name) { return !FindExecutable(name).empty(); }
+
+bool PathExists(const std::string& name) {
+  struct stat info {};
+  return ::stat(name.c_str(), &info) == 0;
+}
 
 LocalTime ReadLocalClock() {
   std::time_t now = std::time(nullptr);

@@ -4,6 +4,8 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "platform/command_line.h"
@@ -26,6 +28,29 @@ bool ReadLeadBytes(bool (&leadBytes)[256]) {
     for (int byte = info.LeadByte[i]; byte <= info.LeadByte[i + 1]; ++byte) leadBytes[byte] = true;
   }
   return true;
+}
+
+// The texts of a double-NUL-terminated list that one of the profile functions
+// writes; fill(buffer, size) makes the call. Pointers into the returned buffer.
+struct TextListResult {
+  std::vector<char> buffer;
+  std::vector<const char*> texts;
+  auto begin() const { return texts.begin(); }
+  auto end() const { return texts.end(); }
+};
+
+template <class Fill>
+TextListResult TextList(Fill fill) {
+  for (DWORD size = 4096;; size *= 2) {
+    TextListResult result;
+    result.buffer.assign(size, '\0');
+    DWORD length = fill(result.buffer.data(), size);
+    if (length + 2 >= size) continue;  // cut short: try again with more room
+    for (const char* text = result.buffer.data(); *text != '\0'; text += std::strlen(text) + 1) {
+      result.texts.push_back(text);
+    }
+    return result;
+  }
 }
 
 // One locale item as text; false when the call fails.
@@ -81,6 +106,8 @@ void SetWindowTitle(const std::string& title) { SetConsoleTitleA(title.c_str());
 
 std::string FirstArgument() { return FirstArgumentOfCommandLine(GetCommandLineA()); }
 
+std::string SecondArgument() { return ArgumentOfCommandLine(GetCommandLineA(), 2); }
+
 ProgramLocation LocateProgram() {
   std::vector<char> buffer(261);
   for (;;) {
@@ -122,6 +149,68 @@ std::string ReadProfileString(const std::string& section, const std::string& key
 }
 
 void CloseProfile() { profilePath.clear(); }
+
+std::vector<std::string> ProfileSectionNames() {
+  std::vector<std::string> names;
+  for (const char* name : TextList([](char* buffer, DWORD size) {
+         return GetPrivateProfileSectionNamesA(buffer, size, profilePath.c_str());
+       })) {
+    names.emplace_back(name);
+  }
+  return names;
+}
+
+std::vector<ProfileLine> ProfileSectionLines(const std::string& section) {
+  std::vector<ProfileLine> lines;
+  for (const char* text : TextList([&](char* buffer, DWORD size) {
+         return GetPrivateProfileSectionA(section.c_str(), buffer, size, profilePath.c_str());
+       })) {
+    std::string_view line(text);
+    std::size_t equals = line.find('=');
+    ProfileLine entry;
+    entry.key = line.substr(0, equals);
+    if (equals != std::string_view::npos) {
+      entry.hasEquals = true;
+      entry.value = line.substr(equals + 1);
+    }
+    lines.push_back(std::move(entry));
+  }
+  return lines;
+}
+
+bool ProgramFound(const std::string& name) {
+  std::vector<std::string> directories = {LocateProgram().directory};
+  char buffer[MAX_PATH + 1];
+  if (DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer); length && length < sizeof buffer) {
+    directories.emplace_back(buffer, length);
+  }
+  if (UINT length = GetSystemDirectoryA(buffer, sizeof buffer); length && length < sizeof buffer) {
+    directories.emplace_back(buffer, length);
+  }
+  if (UINT length = GetWindowsDirectoryA(buffer, sizeof buffer); length && length < sizeof buffer) {
+    std::string windows(buffer, length);
+    directories.push_back(windows + "\\System");  // the 16-bit system directory
+    directories.push_back(windows);
+  }
+  if (DWORD length = GetEnvironmentVariableA("PATH", nullptr, 0); length > 0) {
+    std::vector<char> path(length);
+    length = GetEnvironmentVariableA("PATH", path.data(), length);
+    for (std::string& directory : SplitWindowsPath(std::string_view(path.data(), length))) {
+      directories.push_back(std::move(directory));
+    }
+  }
+  for (const std::string& candidate : WindowsProgramCandidates(name, directories)) {
+    DWORD attributes = GetFileAttributesA(candidate.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool PathExists(const std::string& name) {
+  return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 LocalTime ReadLocalClock() {
   SYSTEMTIME now{};

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -41,6 +42,8 @@ void SetWindowTitle(const std::string& title);
 // The first argument after the program's name, as the user meant it, cut to
 // 4096 bytes; empty when there is none.
 std::string FirstArgument();
+// The argument after the first one, by the same rules.
+std::string SecondArgument();
 
 struct ProgramLocation {
   std::string directory;  // with its closing separator; may be empty
@@ -61,6 +64,31 @@ void OpenProfile(const std::string& path);
 // at most 2047 bytes.
 std::string ReadProfileString(const std::string& section, const std::string& key);
 void CloseProfile();
+
+// One line of a section of the INI file, as the profile functions list it:
+// the key and the value after '=' as written (quotation marks and length
+// kept), or a key alone for a line without '='.
+struct ProfileLine {
+  std::string key;
+  std::string value;
+  bool hasEquals = false;
+};
+
+// The names of the open file's sections, in file order, repeats included.
+std::vector<std::string> ProfileSectionNames();
+// The lines of the first section of that name, without comments.
+std::vector<ProfileLine> ProfileSectionLines(const std::string& section);
+
+// ---- Finding programs and documents ------------------------------------------
+
+// Whether a "wait" start of name would find a program: on POSIX by the PATH
+// lookup a start makes; on Windows by the search CreateProcessA makes for a
+// command line's first item (the program's directory, the current directory,
+// the system directories, PATH; ".exe" added when there is no extension).
+bool ProgramFound(const std::string& name);
+
+// Whether name is an existing file or directory, as the shell would open it.
+bool PathExists(const std::string& name);
 
 // ---- Clock and locale -------------------------------------------------------
 

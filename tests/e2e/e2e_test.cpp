@@ -564,4 +564,71 @@ TEST(EndToEnd, HelpAndVersionPrintAndStartNothing) {
   EXPECT_EQ(AfterBanner(result.output), DoneLine());
 }
 
+// ordovan --check on small chain files, one kind of mistake each: the finding
+// names the slot and the key and quotes the text; nothing is started, nothing
+// paused, no title set.
+TEST(EndToEnd, CheckSaysWhatARunWouldDoAndFindsMistakes) {
+  const std::string helper = Helper("record_args");
+  struct Case { const char* name; std::string chain; int status; std::string finding; };
+  const std::string missing = ForTarget(fs::path("/tmp/ordovan-no-such-dir") /
+                                        (TheTarget().windows ? "nothing.exe" : "nothing"));
+  const Case cases[] = {
+      {"clean", "[File1]\nName=" + helper + "\nCmdS=x\nSize=wait\nTime=30\n", 0, ""},
+      {"mode word in capitals", "[File1]\nName=" + helper + "\nSize=Wait\n", 4,
+       "[File1] Size \"Wait\": not a mode word; \"wait\" was probably meant."},
+      {"time with a unit", "[File2]\nName=" + helper + "\nSize=wait\nTime=5s\n", 4,
+       "[File2] Time \"5s\": not a whole number of seconds."},
+      {"section without a name", "[File3]\nCmdS=-x\nTime=30\n", 4,
+       "[File3] Name \"\": empty, while the section has other keys."},
+      {"program that is not there", "[File4]\nName=" + missing + "\nSize=wait\n", 4,
+       "[File4] Name \"" + missing + "\": no such program."},
+      {"twelfth section", "[File12]\nName=" + helper + "\n", 4, "[File12]: not a chain section"},
+      {"unknown key", "[File1]\nName=" + helper + "\nSize=wait\nCommand=x\n", 4,
+       "[File1] Command \"x\": not a key of a chain entry"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramDir dir;
+    dir.Write("chain.ini", c.chain);
+    RunResult result = dir.Run({"--check", "chain.ini"});
+    ExpectCleanExit(result, c.status);
+    EXPECT_LT(result.seconds, 15.0) << "the pause was made";
+    std::string rest = AfterBanner(result.output);
+    const std::string& bullet = TheTarget().bullet;
+    EXPECT_TRUE(rest.starts_with(bullet + "Configuration file: " + ForTarget(dir.Dir() / "chain.ini") +
+                                 "\r\n"))
+        << rest;
+    if (c.finding.empty()) {
+      EXPECT_TRUE(rest.ends_with(bullet + "1 entry, 0 findings\r\n")) << rest;
+      EXPECT_NE(rest.find("Slot 1: run \"" + helper + "\" x and wait for its end, then pause 30 "
+                          "seconds\r\n"),
+                std::string::npos)
+          << rest;
+    } else {
+      EXPECT_NE(rest.find("\r\n" + bullet + c.finding), std::string::npos) << rest;
+      EXPECT_TRUE(rest.ends_with(", 1 finding\r\n")) << rest;
+    }
+  }
+
+  // On a terminal: no title, and the helper is not started.
+  ProgramDir dir;
+  const fs::path record = dir.Root() / "args.txt";
+  dir.Write("ordovan.ini", "[File1]\nName=" + helper + "\nCmdS=" + ForTarget(record) +
+                               "\nSize=wait\nTime=30\n");
+  RunResult result = dir.Run({"--check"}, StandardOutput::Terminal);
+  ExpectCleanExit(result, 0);
+  EXPECT_LT(result.seconds, 15.0);
+  EXPECT_EQ(WithoutCursorControl(result.output).find("\x1B]0;"), std::string::npos)
+      << result.output;
+  EXPECT_FALSE(fs::exists(record)) << "the entry was started";
+
+  // A missing file: the path looked for, then the usual two lines.
+  ProgramDir empty;
+  RunResult missingFile = empty.Run({"--check", "none.ini"});
+  ExpectCleanExit(missingFile, 2);
+  EXPECT_EQ(AfterBanner(missingFile.output),
+            TheTarget().bullet + "Configuration file: " + ForTarget(empty.Dir() / "none.ini") +
+                "\r\n" + MissingLines());
+}
+
 }  // namespace
