@@ -1,7 +1,7 @@
 # Sourced by the build scripts: makes sure the tools they need are installed.
 #   ensure_tools native     g++, CMake, make, scdoc (the man page)
-#   ensure_tools tests      GoogleTest, and what the package tests check with:
-#                           groff, desktop-file-utils, systemd-analyze
+#   ensure_tools tests      GoogleTest, and what the tests check with: groff,
+#                           desktop-file-utils, systemd-analyze, strace
 #   ensure_tools windows    mingw-w64 (posix threads), Wine
 #   ensure_tools bench      hyperfine, GNU time, strace
 #   ensure_tools fuzz       clang with libFuzzer and the sanitizer runtimes
@@ -33,6 +33,7 @@ ensure_tools() {
         need groff-base command -v groff
         need desktop-file-utils command -v desktop-file-validate
         need systemd command -v systemd-analyze
+        need strace command -v strace
         ;;
       windows)
         need g++-mingw-w64-x86-64-posix command -v x86_64-w64-mingw32-g++-posix

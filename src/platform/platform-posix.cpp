@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <langinfo.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +20,8 @@
 #include "platform/langinfo_locale.h"
 #include "platform/posix_command.h"
 #include "platform/platform.h"
+
+extern char** environ;
 
 namespace platform {
 namespace {
@@ -85,23 +88,6 @@ struct Command {
   std::vector<std::string> argv;
 };
 
-// In a child process: replaces it with the command, or returns the errno of
-// the last failed attempt. No shell ever stands in between.
-int ExecCommand(const Command& command) {
-  // Ignored by Ordovan only.
-  ::signal(SIGPIPE, SIG_DFL);
-  ::signal(SIGXFSZ, SIG_DFL);
-  std::vector<char*> argv;
-  for (const std::string& arg : command.argv) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  int error = ENOENT;
-  for (const std::string& candidate : command.candidates) {
-    ::execv(candidate.c_str(), argv.data());
-    if (errno != ENOENT && errno != ENOTDIR) error = errno;
-  }
-  return error;
-}
-
 Command MakeCommand(const std::string& program, std::vector<std::string> candidates,
                     const std::vector<std::string>& arguments) {
   Command command{std::move(candidates), {program}};
@@ -109,9 +95,63 @@ Command MakeCommand(const std::string& program, std::vector<std::string> candida
   return command;
 }
 
+// How a program is started: posix_spawn (vfork and exec in glibc, which
+// reports a failed exec itself), with the signals Ordovan ignores back at
+// their defaults, and for a detached start a session of its own and the
+// given standard streams. No shell ever stands in between.
+class Spawn {
+ public:
+  explicit Spawn(bool detached) {
+    ::posix_spawnattr_init(&attributes_);
+    ::posix_spawn_file_actions_init(&actions_);
+    sigset_t defaults;
+    ::sigemptyset(&defaults);
+    ::sigaddset(&defaults, SIGPIPE);
+    ::sigaddset(&defaults, SIGXFSZ);
+    ::posix_spawnattr_setsigdefault(&attributes_, &defaults);
+    short flags = POSIX_SPAWN_SETSIGDEF;
+    if (detached) flags |= POSIX_SPAWN_SETSID;
+    ::posix_spawnattr_setflags(&attributes_, flags);
+  }
+  ~Spawn() {
+    ::posix_spawn_file_actions_destroy(&actions_);
+    ::posix_spawnattr_destroy(&attributes_);
+  }
+  Spawn(const Spawn&) = delete;
+  Spawn& operator=(const Spawn&) = delete;
+
+  void OpenNull(int fd, int flags) { ::posix_spawn_file_actions_addopen(&actions_, fd, "/dev/null", flags, 0); }
+  void Duplicate(int from, int to) { ::posix_spawn_file_actions_adddup2(&actions_, from, to); }
+
+  // Starts the first candidate that can be started; false when none can.
+  bool Start(const Command& command, pid_t& child) {
+    std::vector<char*> argv;
+    for (const std::string& arg : command.argv) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    for (const std::string& candidate : command.candidates) {
+      if (::posix_spawn(&child, candidate.c_str(), &actions_, &attributes_, argv.data(), environ) == 0) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  posix_spawnattr_t attributes_;
+  posix_spawn_file_actions_t actions_;
+};
+
 void WaitFor(pid_t child) {
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+}
+
+// Collects the ends of detached starts that have ended, so that none stays a
+// zombie while the chain goes on; those still running are left alone, and
+// whatever is left when Ordovan ends is collected by the system.
+void CollectEndedStarts() {
+  while (::waitpid(-1, nullptr, WNOHANG) > 0) {
   }
 }
 
@@ -241,36 +281,18 @@ LocaleSettings ReadLocaleSettings() {
 }
 
 bool StartAndWait(const std::string&, const std::string& name, const std::string& parameters) {
-  Command command = MakeCommand(name, ProgramCandidates(name, std::getenv("PATH")), SplitParameters(parameters));
-  // The child reports a failed exec through a pipe that a successful exec closes.
-  int report[2];
-  if (::pipe(report) != 0) return false;
-  ::fcntl(report[1], F_SETFD, FD_CLOEXEC);
-  pid_t child = ::fork();
-  if (child < 0) {
-    ::close(report[0]);
-    ::close(report[1]);
-    return false;
-  }
-  if (child == 0) {
-    ::close(report[0]);
-    int error = ExecCommand(command);
-    ssize_t ignored = ::write(report[1], &error, sizeof error);
-    (void)ignored;
-    ::_exit(127);
-  }
-  ::close(report[1]);
-  int error = 0;
-  ssize_t got;
-  do {
-    got = ::read(report[0], &error, sizeof error);
-  } while (got < 0 && errno == EINTR);
-  ::close(report[0]);
+  CollectEndedStarts();
+  Command command = MakeCommand(name, ProgramCandidates(name, std::getenv("PATH")),
+                                SplitParameters(parameters));
+  Spawn spawn(false);
+  pid_t child = 0;
+  if (!spawn.Start(command, child)) return false;
   WaitFor(child);
-  return got == 0;
+  return true;
 }
 
 void ShellOpen(const std::string& name, const std::string& parameters, int showState) {
+  CollectEndedStarts();
   Command command;
   std::string program = FindExecutable(name);
   if (!program.empty()) {
@@ -284,28 +306,20 @@ void ShellOpen(const std::string& name, const std::string& parameters, int showS
 #endif
     command = MakeCommand(opener, ProgramCandidates(opener, std::getenv("PATH")), {name});
   }
-  // Detached twice over: the started program gets a session of its own, so
-  // it outlives Ordovan and its terminal, and init reaps it, so no zombie stays.
-  pid_t child = ::fork();
-  if (child < 0) return;
-  if (child == 0) {
-    ::setsid();
-    if (::fork() != 0) ::_exit(0);
-    // Never hold Ordovan's pipes or files: a reader of its output would wait
-    // for this program's end. Only a visible start on a terminal keeps it.
-    int null = ::open("/dev/null", O_RDWR);
-    ::dup2(null, STDIN_FILENO);
-    if (showState != 0 && ::isatty(STDOUT_FILENO)) {
-      ::dup2(STDOUT_FILENO, STDERR_FILENO);
-    } else {
-      ::dup2(null, STDOUT_FILENO);
-      ::dup2(null, STDERR_FILENO);
-    }
-    if (null > 2) ::close(null);
-    ExecCommand(command);
-    ::_exit(127);
+  // A session of its own, so that it outlives Ordovan and its terminal. It
+  // never holds Ordovan's pipes or files, or a reader of Ordovan's output
+  // would wait for this program's end: only a shown start on a terminal
+  // writes to that terminal.
+  Spawn spawn(true);
+  spawn.OpenNull(STDIN_FILENO, O_RDONLY);
+  if (showState != 0 && ::isatty(STDOUT_FILENO)) {
+    spawn.Duplicate(STDOUT_FILENO, STDERR_FILENO);
+  } else {
+    spawn.OpenNull(STDOUT_FILENO, O_WRONLY);
+    spawn.OpenNull(STDERR_FILENO, O_WRONLY);
   }
-  WaitFor(child);
+  pid_t child = 0;
+  spawn.Start(command, child);
 }
 
 void SleepMilliseconds(std::uint32_t milliseconds) {

@@ -7,6 +7,7 @@
 //   ORDOVAN_RUNNER   for windows: the Wine runner and its prefix, '|'-separated
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -361,7 +362,8 @@ TEST(EndToEnd, WaitedProgramsOutputLandsBetweenItsRunAndResultLines) {
 }
 
 // What a started program's standard input, output and error were, from the
-// records of the record_fds helper: one "fd:target" line each.
+// records of the record_fds helper: one "fd:target" line each, then the
+// "ignored:" mask of the signals it ignores.
 std::vector<std::string> WaitForRecords(const fs::path& file, std::size_t lines) {
   std::vector<std::string> records;
   for (int i = 0; i < 100; ++i) {
@@ -390,10 +392,11 @@ TEST(EndToEnd, ShellStartsNeverHoldAPipeOfOrdovans) {
   EXPECT_TRUE(result.output.ends_with(DoneLine())) << result.output;
   EXPECT_LT(result.outputEndSeconds - result.seconds, 1.0)
       << "the reader saw the end of the output only when the started programs ended";
-  std::vector<std::string> records = WaitForRecords(record, 12);
-  ASSERT_EQ(records.size(), 12u) << "not every entry was started";
+  std::vector<std::string> records = WaitForRecords(record, 16);
+  ASSERT_EQ(records.size(), 16u) << "not every entry was started";
   for (std::size_t i = 0; i < records.size(); ++i) {
-    EXPECT_EQ(records[i], std::to_string(i % 3) + ":/dev/null") << "entry " << i / 3 + 1;
+    if (i % 4 == 3) continue;  // the signal mask
+    EXPECT_EQ(records[i], std::to_string(i % 4) + ":/dev/null") << "entry " << i / 4 + 1;
   }
 }
 
@@ -406,14 +409,36 @@ TEST(EndToEnd, ShownShellStartOnATerminalWritesToThatTerminal) {
                                "\nCmdS=" + record.string() + "\nSize=hide\n");
   RunResult result = dir.Run({}, StandardOutput::Terminal);
   ExpectCleanExit(result, 0);
-  std::vector<std::string> records = WaitForRecords(record, 6);
-  ASSERT_EQ(records.size(), 6u);
+  std::vector<std::string> records = WaitForRecords(record, 8);
+  ASSERT_EQ(records.size(), 8u);
   EXPECT_EQ(records[0], "0:/dev/null");
   EXPECT_TRUE(records[1].starts_with("1:/dev/pts/")) << records[1];
   EXPECT_EQ(records[2], "2:" + records[1].substr(2));
-  EXPECT_EQ(records[3], "0:/dev/null");
-  EXPECT_EQ(records[4], "1:/dev/null");
-  EXPECT_EQ(records[5], "2:/dev/null");
+  EXPECT_EQ(records[4], "0:/dev/null");
+  EXPECT_EQ(records[5], "1:/dev/null");
+  EXPECT_EQ(records[6], "2:/dev/null");
+}
+
+// Ordovan ignores SIGPIPE and SIGXFSZ for itself only: every program it starts,
+// waited for or not, gets them back at their defaults.
+TEST(EndToEnd, StartedProgramsGetTheIgnoredSignalsBack) {
+  if (TheTarget().windows) GTEST_SKIP() << "POSIX signals";
+  ProgramDir dir;
+  const fs::path record = dir.Root() / "fds.txt";
+  dir.Write("ordovan.ini", "[File1]\nName=" + Helper("record_fds") + "\nCmdS=" +
+                               record.string() + "\nSize=wait\n[File2]\nName=" +
+                               Helper("record_fds") + "\nCmdS=" + record.string() +
+                               "\nSize=hide\n");
+  RunResult result = dir.Run({});
+  ExpectCleanExit(result, 0);
+  std::vector<std::string> records = WaitForRecords(record, 8);
+  ASSERT_EQ(records.size(), 8u);
+  for (std::size_t line : {3u, 7u}) {
+    ASSERT_TRUE(records[line].starts_with("ignored:")) << records[line];
+    unsigned long long ignored = std::stoull(records[line].substr(8), nullptr, 16);
+    EXPECT_EQ(ignored & (1ull << (SIGPIPE - 1)), 0u) << "SIGPIPE ignored in entry " << line / 4 + 1;
+    EXPECT_EQ(ignored & (1ull << (SIGXFSZ - 1)), 0u) << "SIGXFSZ ignored in entry " << line / 4 + 1;
+  }
 }
 
 TEST(EndToEnd, FileSizeLimitEndsTheRunWithItsReportAndStatus1) {
@@ -629,6 +654,48 @@ TEST(EndToEnd, CheckSaysWhatARunWouldDoAndFindsMistakes) {
   EXPECT_EQ(AfterBanner(missingFile.output),
             TheTarget().bullet + "Configuration file: " + ForTarget(empty.Dir() / "none.ini") +
                 "\r\n" + MissingLines());
+}
+
+// A redirected run makes exactly the writes the flush rules give: one per full
+// 128-byte block, one for the rest before each start, one for the rest at the
+// end. Counted with strace -c, without a controlling terminal (no titles).
+TEST(EndToEnd, RedirectedRunWritesInBlocksAndBeforeEachStart) {
+  if (TheTarget().windows) GTEST_SKIP() << "strace counts POSIX system calls";
+  ProgramDir dir;
+  std::string chain;
+  for (int slot = 1; slot <= 11; ++slot) {
+    chain += "[File" + std::to_string(slot) + "]\nName=/bin/true\nSize=wait\nTime=" +
+             (slot == 4 ? "2" : "0") + "\n";
+  }
+  dir.Write("ordovan.ini", chain);
+  const fs::path summary = dir.Root() / "strace.txt";
+  RunResult result = RunProgram({"/usr/bin/setsid", "-w", "/usr/bin/strace", "-c", "-e",
+                                 "trace=write", "-o", summary.string(), dir.Program().string()},
+                                StandardOutput::File, dir.Root().string());
+  ExpectCleanExit(result, 0);
+  ASSERT_TRUE(result.output.ends_with(DoneLine())) << result.output;
+
+  // The output between two starts is handed over in blocks of 128 bytes and
+  // a last, shorter one; a start follows each "Run:" line.
+  int expected = 0;
+  std::size_t start = 0;
+  const std::string runLineEnd = "Run: /bin/true\r\n";
+  for (std::size_t at; (at = result.output.find(runLineEnd, start)) != std::string::npos;) {
+    std::size_t end = at + runLineEnd.size();
+    expected += static_cast<int>((end - start + 127) / 128);
+    start = end;
+  }
+  expected += static_cast<int>((result.output.size() - start + 127) / 128);
+
+  std::stringstream text(ReadWholeFile(summary.string()));
+  int calls = -1;
+  for (std::string line; std::getline(text, line);) {
+    std::stringstream fields(line);
+    std::vector<std::string> words;
+    for (std::string word; fields >> word;) words.push_back(word);
+    if (!words.empty() && words.back() == "write") calls = std::stoi(words[3]);
+  }
+  EXPECT_EQ(calls, expected) << ReadWholeFile(summary.string());
 }
 
 }  // namespace
