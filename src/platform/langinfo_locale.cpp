@@ -233,3 +233,17 @@ platform::LocaleSettings TranslateLangInfo(const LangInfo& info) {
   }
   return locale;
 }
+
+bool TimeLocaleIsC(const char* lcAll, const char* lcTime, const char* lang) {
+  const char* name = "";
+  for (const char* value : {lcAll, lcTime, lang}) {
+    if (value != nullptr && *value != '\0') {
+      name = value;
+      break;
+    }
+  }
+  for (const char* c : {"", "C", "POSIX", "C.UTF-8", "C.utf8"}) {
+    if (std::string_view(name) == c) return true;
+  }
+  return false;
+}

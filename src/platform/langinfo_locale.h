@@ -17,3 +17,10 @@ struct LangInfo {
 
 // Every item that cannot be translated keeps its fallback.
 platform::LocaleSettings TranslateLangInfo(const LangInfo& info);
+
+// Whether the time formats that setlocale(LC_TIME, "") would load are those
+// of the C locale, which the program starts with: the locale named by the
+// first of LC_ALL, LC_TIME and LANG that is set and not empty is C, POSIX or
+// C.UTF-8 (whose time formats and names are the C locale's), or there is none.
+// Then loading it can be skipped. Null stands for a variable that is not set.
+bool TimeLocaleIsC(const char* lcAll, const char* lcTime, const char* lang);

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <ctime>
 #include <random>
 
 #include "chain/time_stamp.h"
+
+#ifndef _WIN32
+#include <langinfo.h>
+#endif
 
 namespace {
 
@@ -136,7 +141,39 @@ TEST(TranslateLangInfo, RealLocalesWriteDayAndMonthTheRightWayRound) {
   }
 }
 
+TEST(TimeLocaleIsC, FollowsTheOrderOfTheVariables) {
+  struct Case { const char* lcAll; const char* lcTime; const char* lang; bool c; };
+  const Case cases[] = {
+      {nullptr, nullptr, nullptr, true},         {"", "", "", true},
+      {nullptr, nullptr, "C.UTF-8", true},       {nullptr, nullptr, "C.utf8", true},
+      {nullptr, nullptr, "POSIX", true},         {nullptr, nullptr, "de_DE.UTF-8", false},
+      {nullptr, "C", "de_DE.UTF-8", true},       {"de_DE.UTF-8", "C", nullptr, false},
+      {"C", "de_DE.UTF-8", "de_DE.UTF-8", true}, {"", "cs_CZ.UTF-8", "C", false},
+      {nullptr, nullptr, "en_US", false},        {nullptr, nullptr, "C.ISO-8859-1", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TimeLocaleIsC(c.lcAll, c.lcTime, c.lang), c.c)
+        << (c.lcAll ? c.lcAll : "-") << " " << (c.lcTime ? c.lcTime : "-") << " "
+        << (c.lang ? c.lang : "-");
+  }
+}
+
 #ifndef _WIN32
+// Skipping C.UTF-8 is right only while its time formats and names are the C
+// locale's, as they are in glibc.
+TEST(TimeLocaleIsC, CUtf8HasTheTimeFormatsOfC) {
+  const nl_item items[] = {D_FMT,   T_FMT,   T_FMT_AMPM, AM_STR,  PM_STR,  DAY_1,   DAY_7,
+                           ABDAY_1, ABDAY_7, MON_1,      MON_12,  ABMON_1, ABMON_12};
+  std::vector<std::string> c, utf8;
+  std::string saved = std::setlocale(LC_TIME, nullptr);
+  ASSERT_NE(std::setlocale(LC_TIME, "C"), nullptr);
+  for (nl_item item : items) c.push_back(::nl_langinfo(item));
+  ASSERT_NE(std::setlocale(LC_TIME, "C.UTF-8"), nullptr) << "no C.UTF-8 locale";
+  for (nl_item item : items) utf8.push_back(::nl_langinfo(item));
+  std::setlocale(LC_TIME, saved.c_str());
+  EXPECT_EQ(utf8, c);
+}
+
 // (Only where strftime is glibc's, with its flags: this translation is for POSIX.)
 // Random D_FMT texts made of the conversions a date pattern can hold and of
 // literal text (letters, quotation marks, separators, UTF-8) give the same

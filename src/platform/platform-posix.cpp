@@ -254,8 +254,12 @@ LocalTime ReadLocalClock() {
 }
 
 LocaleSettings ReadLocaleSettings() {
-  // The user's regional settings for dates and times live in LC_TIME.
-  std::setlocale(LC_TIME, "");
+  // The user's regional settings for dates and times live in LC_TIME. The
+  // program starts in the C locale: when that is what the user's is, there
+  // is nothing to load.
+  if (!TimeLocaleIsC(std::getenv("LC_ALL"), std::getenv("LC_TIME"), std::getenv("LANG"))) {
+    std::setlocale(LC_TIME, "");
+  }
   ::tzset();
   LangInfo info;
   info.dateFormat = ::nl_langinfo(D_FMT);
