@@ -30,6 +30,9 @@ int savedArgc = 0;
 char** savedArgv = nullptr;
 // The configuration file's text while the INI reader is open.
 PreparedProfile profile;
+// The configuration file that ConfigFileExists found, still open, and its path.
+int foundConfig = -1;
+std::string foundConfigPath;
 
 bool WriteAll(int fd, const char* bytes, std::size_t count) {
   while (count > 0) {
@@ -56,30 +59,26 @@ std::string FindExecutable(const std::string& name) {
   return {};
 }
 
-// The bytes of a regular file; nothing when it cannot be read or is no
+// The bytes of an open regular file; nothing when it cannot be read or is no
 // regular file (it may have been replaced since it was found).
-std::string ReadRegularFile(const std::string& path) {
+std::string ReadRegularFile(int fd) {
   std::string bytes;
-  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return bytes;
   struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    // Read to the end, which may lie beyond the size seen a moment ago.
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t have = 0;
-    for (;;) {
-      char more[4096];
-      bool full = have == bytes.size();
-      ssize_t got = full ? ::read(fd, more, sizeof more)
-                         : ::read(fd, bytes.data() + have, bytes.size() - have);
-      if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) break;
-      if (full) bytes.append(more, static_cast<std::size_t>(got));
-      have += static_cast<std::size_t>(got);
-    }
-    bytes.resize(have);
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return bytes;
+  // Read to the end, which may lie beyond the size seen a moment ago: room
+  // for one byte more than that size, so that a file that has not grown is
+  // read, end and all, with one call.
+  bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+  std::size_t have = 0;
+  for (;;) {
+    ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    have += static_cast<std::size_t>(got);
+    if (have < bytes.size()) break;  // a regular file reads short only at its end
+    bytes.resize(bytes.size() + 65536);
   }
-  ::close(fd);
+  bytes.resize(have);
   return bytes;
 }
 
@@ -147,12 +146,14 @@ void WaitFor(pid_t child) {
   }
 }
 
+// Detached starts that may not have been collected yet.
+int detachedStarts = 0;
+
 // Collects the ends of detached starts that have ended, so that none stays a
 // zombie while the chain goes on; those still running are left alone, and
 // whatever is left when Ordovan ends is collected by the system.
 void CollectEndedStarts() {
-  while (::waitpid(-1, nullptr, WNOHANG) > 0) {
-  }
+  while (detachedStarts > 0 && ::waitpid(-1, nullptr, WNOHANG) > 0) --detachedStarts;
 }
 
 }  // namespace
@@ -212,18 +213,35 @@ ProgramLocation LocateProgram() {
 }
 
 bool ConfigFileExists(const std::string& path) {
+  // Opening does not wait for a FIFO's writer (O_NONBLOCK); what is open is
+  // then tested, and kept for the reading, so that the file found is the file
+  // read.
+  if (foundConfig >= 0) ::close(foundConfig);
+  foundConfig = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (foundConfig < 0) return false;
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  ::close(fd);
+  if (::fstat(foundConfig, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(foundConfig);
+    foundConfig = -1;
+    return false;
+  }
+  foundConfigPath = path;
   return true;
 }
 
 void OpenProfile(const std::string& path) {
   // The whole file is read once, so that every value comes from the same
   // version of it, however often it is rewritten meanwhile.
-  profile = PrepareProfile(ReadRegularFile(path));
+  int fd = -1;
+  if (foundConfig >= 0 && foundConfigPath == path) {
+    fd = foundConfig;
+  } else {
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (foundConfig >= 0) ::close(foundConfig);
+  }
+  foundConfig = -1;
+  profile = PrepareProfile(ReadRegularFile(fd));
+  if (fd >= 0) ::close(fd);
 }
 
 std::string ReadProfileString(const std::string& section, const std::string& key) {
@@ -260,7 +278,6 @@ LocaleSettings ReadLocaleSettings() {
   if (!TimeLocaleIsC(std::getenv("LC_ALL"), std::getenv("LC_TIME"), std::getenv("LANG"))) {
     std::setlocale(LC_TIME, "");
   }
-  ::tzset();
   LangInfo info;
   info.dateFormat = ::nl_langinfo(D_FMT);
   info.timeFormat = ::nl_langinfo(T_FMT);
@@ -323,7 +340,7 @@ void ShellOpen(const std::string& name, const std::string& parameters, int showS
     spawn.OpenNull(STDERR_FILENO, O_WRONLY);
   }
   pid_t child = 0;
-  spawn.Start(command, child);
+  if (spawn.Start(command, child)) ++detachedStarts;
 }
 
 void SleepMilliseconds(std::uint32_t milliseconds) {
