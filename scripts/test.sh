@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test: the native build, the native build
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
-# with its unit tests, INI probe and end-to-end scenarios under Wine.
+# with its unit tests, INI probe and end-to-end scenarios under Wine; then
+# checks that the benchmark runs to its end (it times nothing here).
 # Installs g++, CMake, GoogleTest, mingw-w64 and Wine when they are missing;
 # a tool that cannot be had fails the run, it is never skipped.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/tools.sh
-ensure_tools tests windows
+ensure_tools tests windows bench
 
 jobs=$(nproc 2>/dev/null || echo 2)
 for preset in native sanitize windows; do
@@ -16,3 +17,6 @@ for preset in native sanitize windows; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset"
 done
+
+echo "== benchmark, quick =="
+bash bench/run.sh --quick
