@@ -2,7 +2,6 @@
 
 #include <windows.h>
 #include <objbase.h>
-#include <shellapi.h>
 
 #include <cstring>
 #include <string_view>
@@ -263,14 +262,26 @@ bool StartAndWait(const std::string& commandLine, const std::string&, const std:
 }
 
 void ShellOpen(const std::string& name, const std::string& parameters, int showState) {
-  // Opening a document can go through shell extensions that need COM on the
-  // calling thread; it is set up once, before the first start, and left so.
-  static const bool comReady = [] {
-    HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    return SUCCEEDED(result);
+  // The shell and COM are loaded with the first shell start, not with the
+  // program: a chain of waited programs, --help or --check never needs them.
+  using CoInitializeExCall = HRESULT(WINAPI*)(LPVOID, DWORD);
+  using ShellExecuteACall = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  static const ShellExecuteACall shellExecute = [] {
+    // Opening a document can go through shell extensions that need COM on
+    // the calling thread; it is set up once, before the first start.
+    if (HMODULE ole32 = LoadLibraryA("ole32.dll")) {
+      auto coInitializeEx = reinterpret_cast<CoInitializeExCall>(
+          reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitializeEx")));
+      if (coInitializeEx) coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    }
+    HMODULE shell32 = LoadLibraryA("shell32.dll");
+    return shell32 ? reinterpret_cast<ShellExecuteACall>(
+                         reinterpret_cast<void*>(GetProcAddress(shell32, "ShellExecuteA")))
+                   : nullptr;
   }();
-  (void)comReady;
-  ShellExecuteA(nullptr, "open", name.c_str(), parameters.c_str(), nullptr, showState);
+  if (shellExecute) {
+    shellExecute(nullptr, "open", name.c_str(), parameters.c_str(), nullptr, showState);
+  }
 }
 
 void SleepMilliseconds(std::uint32_t milliseconds) { Sleep(milliseconds); }
