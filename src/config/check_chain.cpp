@@ -227,11 +227,7 @@ int CheckChain(const std::string& path) {
   std::array<Slot, kChainSlots> slots;
   Findings findings;
   {
-    // The reader is closed again however the reading ends.
-    struct OpenReader {
-      explicit OpenReader(const std::string& file) { platform::OpenProfile(file); }
-      ~OpenReader() { platform::CloseProfile(); }
-    } reader(path);
+    OpenProfileReader reader(path);
     for (int number = 1; number <= kChainSlots; ++number) {
       Slot& slot = slots[number - 1];
       slot.section = "File" + std::to_string(number);

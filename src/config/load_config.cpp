@@ -13,6 +13,9 @@ std::string ConfigPath(const std::string& programDirectory, const std::string& a
   return programDirectory + (argument.empty() ? std::string(kDefaultConfigName) : argument);
 }
 
+OpenProfileReader::OpenProfileReader(const std::string& path) { platform::OpenProfile(path); }
+OpenProfileReader::~OpenProfileReader() { platform::CloseProfile(); }
+
 void ReportMissingConfig() {
   PrintLine({});
   PrintLine({Text(kBullet), Text("Configuration file not specified or not found!")});
@@ -22,11 +25,7 @@ void ReportMissingConfig() {
 void LoadConfig() {
   std::string path = ConfigPath(platform::LocateProgram().directory, platform::FirstArgument());
   if (!platform::ConfigFileExists(path)) ReportMissingConfig();
-  // The reader is closed again however the reading ends.
-  struct OpenReader {
-    explicit OpenReader(const std::string& file) { platform::OpenProfile(file); }
-    ~OpenReader() { platform::CloseProfile(); }
-  } reader(path);
+  OpenProfileReader reader(path);
   for (int slot = 1; slot <= kChainSlots; ++slot) {
     std::string section = "File" + std::to_string(slot);
     ChainEntry& entry = ChainTable[slot - 1];

@@ -25,6 +25,16 @@ inline constexpr const char* kDefaultConfigName = "ordovan.ini";
 // the first argument, or by the default name when there is none.
 std::string ConfigPath(const std::string& programDirectory, const std::string& argument);
 
+// Keeps the INI reader open on a configuration file while it lives, and
+// closes it again however the reading ends.
+class OpenProfileReader {
+ public:
+  explicit OpenProfileReader(const std::string& path);
+  ~OpenProfileReader();
+  OpenProfileReader(const OpenProfileReader&) = delete;
+  OpenProfileReader& operator=(const OpenProfileReader&) = delete;
+};
+
 // Writes the missing-file lines (an empty line and "Configuration file not
 // specified or not found!") and ends the program with exit status 2.
 [[noreturn]] void ReportMissingConfig();
